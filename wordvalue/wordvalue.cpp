@@ -1,0 +1,184 @@
+// wordvalue: reads a dictionary of words with values, then texts ended by
+// a "." token, and prints for each text the sum of the values of its words.
+//
+// The dictionary is sorted once by its own quicksort and searched by binary
+// search.  With duplicate words the value found is whichever the exact
+// arrangement left by part puts first in the search's path, and users rely
+// on that, so the sort is not replaced by a library one.
+
+#include <cctype>
+#include <climits>
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+static double take;		// each dictionary value is read here first
+static std::vector<double> dollar;	// dollar[i]: value of the word in row i
+
+// Reads one run of non-whitespace bytes, as "%s" does, but of any length
+// and NUL bytes included; the whitespace after it is left unread.
+static bool
+getword(std::string &w)
+{
+	int c;
+
+	while ((c = std::getchar()) != EOF && std::isspace(c))
+		;
+	if (c == EOF)
+		return false;
+	w.clear();
+	do
+		w += static_cast<char>(c);
+	while ((c = std::getchar()) != EOF && !std::isspace(c));
+	if (c != EOF)
+		std::ungetc(c, stdin);
+	return true;
+}
+
+// Reads what "%d" reads, but fails where the number does not fit an int.
+static bool
+getint(int &v)
+{
+	int c, sign = 1;
+	long long n = 0;
+	bool digits = false, big = false;
+
+	while ((c = std::getchar()) != EOF && std::isspace(c))
+		;
+	if (c == '-' || c == '+') {
+		sign = c == '-' ? -1 : 1;
+		c = std::getchar();
+	}
+	for (; c != EOF && std::isdigit(c); c = std::getchar()) {
+		digits = true;
+		n = n * 10 + (c - '0');
+		if (n > static_cast<long long>(INT_MAX) + 1) {
+			big = true;
+			n = 0;
+		}
+	}
+	if (c != EOF)
+		std::ungetc(c, stdin);
+	n *= sign;
+	if (!digits || big || n > INT_MAX)
+		return false;
+	v = static_cast<int>(n);
+	return true;
+}
+
+// Partitions rows low to high around the word of row low and returns the
+// row where it ends up.  Rows and values are moved by copying, exactly in
+// this order: the arrangement of equal words depends on it.
+static int
+part(std::vector<std::string> &words, int low, int high)
+{
+	std::string pivot = words[low], tmp;
+	double pivotv = dollar[low], tmpv;
+	int i = low, j = high;
+
+	while (i < j) {
+		while (words[i] <= pivot && i < j)
+			i++;
+		// No bound test needed: row low still holds the pivot word.
+		while (words[j] > pivot)
+			j--;
+		if (i < j) {
+			tmp = words[i];
+			words[i] = words[j];
+			words[j] = tmp;
+			tmpv = dollar[i];
+			dollar[i] = dollar[j];
+			dollar[j] = tmpv;
+		}
+	}
+	words[low] = words[j];
+	dollar[low] = dollar[j];
+	words[j] = pivot;
+	dollar[j] = pivotv;
+	return j;
+}
+
+static void
+quicksort(std::vector<std::string> &words, int low, int high)
+{
+	while (low < high) {
+		// part leaves rows in strictly ascending order exactly as they
+		// are, so such a range is done; this spares a dictionary given
+		// in order its quadratic time.
+		int k = low;
+		while (k < high && words[k] < words[k + 1])
+			k++;
+		if (k == high)
+			return;
+
+		// The two sides never touch, so sorting the smaller one first
+		// gives the same rows and keeps the recursion depth logarithmic.
+		int p = part(words, low, high);
+		if (p - low < high - p) {
+			quicksort(words, low, p - 1);
+			low = p + 1;
+		} else {
+			quicksort(words, p + 1, high);
+			high = p - 1;
+		}
+	}
+}
+
+// Returns a row of rows 0 to n - 1 holding key, or -1.
+static int
+binarysearch(const std::vector<std::string> &words, const std::string &key,
+    int n)
+{
+	int lo = 0, hi = n - 1;
+
+	while (hi >= lo) {
+		int mid = lo + (hi - lo) / 2;	// (lo + hi) / 2 without overflow
+		int c = words[mid].compare(key);
+		if (c == 0)
+			return mid;
+		if (c > 0)
+			hi = mid - 1;
+		else
+			lo = mid + 1;
+	}
+	return -1;
+}
+
+int
+main()
+{
+	std::vector<std::string> words;
+	std::string word;
+	int n, m;
+
+	if (!getint(n) || !getint(m))
+		return 0;
+
+	// A dictionary cut short, or a value that is no number, leaves the
+	// rest of the input out of step: nothing after it can be answered.
+	for (int i = 0; i < n; i++) {
+		if (!getword(word) || std::scanf("%lf", &take) != 1)
+			return 0;
+		words.push_back(word);
+		dollar.push_back(take);
+	}
+	n = static_cast<int>(words.size());	// a negative n reads nothing
+	quicksort(words, 0, n - 1);
+
+	for (; m > 0; m--) {
+		double sum = 0;
+		for (;;) {
+			if (!getword(word))
+				return 0;	// an unfinished text prints nothing
+			if (word == ".")
+				break;
+			int k = binarysearch(words, word, n);
+			if (k >= 0)
+				sum += dollar[k];
+		}
+		// std::endl flushes: each sum is out before the next text is read.
+		std::cout << sum << std::endl;
+	}
+	return 0;
+}
