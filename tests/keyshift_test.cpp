@@ -1,0 +1,159 @@
+#include "harness.h"
+
+#include <cstring>
+
+#define main keyshift_main
+#include "keyshift/keyshift.cpp"
+#undef main
+
+// Expected values: the worked examples, and the key rows read off by hand
+// (each key gives the one two places to its left; the first two stay).
+const Case cases[] = {
+	{"worked_example", "KT''[ R[Y'G!\n\nJdut 9\n"sv, "hello world!\n\ngate 7\n"sv},
+	{"q_equals_3_backslash", "Q=3\\\n"sv, "q01;\n"sv},
+	{"upper_case_maps_like_lower", "EDCRFV\n"sv, "qazwsx\n"sv},
+	{"left_keys_stay", "`1qwaszx\n"sv, "`1qwaszx\n"sv},
+	{"left_letters_upper_come_out_lower", "QWASZX\n"sv, "qwaszx\n"sv},
+	{"digits_minus_equals", "1234567890-=\n"sv, "1`1234567890\n"sv},
+	{"brackets_and_home_row_end", "[];'\\\n"sv, "opkl;\n"sv},
+	{"bottom_row_end", "m,./\n"sv, "bnm,\n"sv},
+	{"shifted_symbols_stay", "!@#$%^&*()_+{}|:\"<>?~\n"sv,
+	    "!@#$%^&*()_+{}|:\"<>?~\n"sv},
+	{"space_and_tab_stay", " \t e \t\n"sv, " \t q \t\n"sv},
+	{"control_bytes_stay", "\x01\x07\x0b\x0c\x1b\x7f\n"sv, "\x01\x07\x0b\x0c\x1b\x7f\n"sv},
+	{"high_bytes_stay", "\x80\xc4\xe9\xff\n"sv, "\x80\xc4\xe9\xff\n"sv},
+	{"high_bytes_between_keys", "d\xc9" "d\n"sv, "a\xc9" "a\n"sv},
+
+	// line structure
+	{"empty_input", ""sv, ""sv},
+	{"empty_line", "\n"sv, "\n"sv},
+	{"only_empty_lines", "\n\n\n"sv, "\n\n\n"sv},
+	{"last_line_without_line_feed", "Jdut\n9"sv, "gate\n7\n"sv},
+	{"single_line_without_line_feed", "ktt"sv, "hee\n"sv},
+	{"carriage_return_kept_before_line_feed", "Jdut\r\n9\r\n"sv, "gate\r\n7\r\n"sv},
+	{"lone_carriage_return", "\r\n"sv, "\r\n"sv},
+
+	// a zero byte ends that line's output; its line feed still follows
+	{"nul_inside_line", "jd\0ut\nut\n"sv, "ga\nte\n"sv},
+	{"nul_first_in_line", "\0jdut\n9\n"sv, "\n7\n"sv},
+	{"nul_last_in_line", "jd\0\n"sv, "ga\n"sv},
+	{"nul_in_last_line_without_line_feed", "jd\0ut"sv, "ga\n"sv},
+	{"only_nul", "\0"sv, "\n"sv},
+};
+FILTER_CASES(Keyshift, cases);
+
+// The 39 keys that move, as listed by hand from the keyboard rows: input
+// byte, output byte.  Every other byte maps to itself.
+const unsigned char moved[][2] = {
+	{'2', '`'}, {'3', '1'}, {'4', '2'}, {'5', '3'}, {'6', '4'}, {'7', '5'},
+	{'8', '6'}, {'9', '7'}, {'0', '8'}, {'-', '9'}, {'=', '0'},
+	{'e', 'q'}, {'r', 'w'}, {'t', 'e'}, {'y', 'r'}, {'u', 't'}, {'i', 'y'},
+	{'o', 'u'}, {'p', 'i'}, {'[', 'o'}, {']', 'p'},
+	{'d', 'a'}, {'f', 's'}, {'g', 'd'}, {'h', 'f'}, {'j', 'g'}, {'k', 'h'},
+	{'l', 'j'}, {';', 'k'}, {'\'', 'l'}, {'\\', ';'},
+	{'c', 'z'}, {'v', 'x'}, {'b', 'c'}, {'n', 'v'}, {'m', 'b'}, {',', 'n'},
+	{'.', 'm'}, {'/', ','},
+};
+
+// The expected output byte for one input byte, from the list above.
+unsigned char shifted(unsigned char b)
+{
+	if (b >= 'A' && b <= 'Z')
+		b += 32;
+	for (auto &m : moved)
+		if (m[0] == b)
+			return m[1];
+	return b;
+}
+
+TEST(Keyshift, ListHasThirtyNineDistinctKeys)
+{
+	ASSERT_EQ(std::size(moved), 39u);
+	for (size_t i = 0; i < std::size(moved); i++)
+		for (size_t j = i + 1; j < std::size(moved); j++)
+			EXPECT_NE(moved[i][0], moved[j][0]) << i << ' ' << j;
+}
+
+// Each moved key on a line of its own, then its upper-case letter.
+TEST(Keyshift, EveryMovedKey)
+{
+	std::string in, want;
+	for (auto &m : moved) {
+		in += static_cast<char>(m[0]);
+		in += '\n';
+		want += static_cast<char>(m[1]);
+		want += '\n';
+		if (m[0] >= 'a' && m[0] <= 'z') {
+			in += static_cast<char>(m[0] - 32);
+			in += '\n';
+			want += static_cast<char>(m[1]);
+			want += '\n';
+		}
+	}
+	expect_filter(in, want);
+}
+
+// Every byte from 1 to 255 but the line feed, on one line: the moved keys
+// move, upper case maps like lower case, everything else stays.
+TEST(Keyshift, EveryByteValue)
+{
+	std::string in, want;
+	for (int b = 1; b < 256; b++) {
+		if (b == '\n')
+			continue;
+		in += static_cast<char>(b);
+		want += static_cast<char>(shifted(static_cast<unsigned char>(b)));
+	}
+	expect_filter(in + "\n", want + "\n");
+}
+
+// Lines far beyond the usual 271 characters are mapped in full.
+TEST(Keyshift, LongLinesMappedInFull)
+{
+	const std::string_view pattern = "KT''[ R[Y'G! Jdut 9 \x80\t\r"sv;
+	for (size_t len : {271u, 272u, 100000u, 1000000u}) {
+		std::string in, want;
+		for (size_t i = 0; i < len; i++) {
+			unsigned char b = pattern[i % pattern.size()];
+			in += static_cast<char>(b);
+			want += static_cast<char>(shifted(b));
+		}
+		expect_filter(in + "\nJdut\n", want + "\ngate\n");
+	}
+}
+
+// Each line's output must be out before the next line is read.
+TEST(Keyshift, AnswersEachLineBeforeTheNext)
+{
+	Child c = start();
+	ASSERT_TRUE(send(c, "KT''[\n"));
+	EXPECT_TRUE(await_output(c, "hello\n")) << visible(c.got);
+	ASSERT_TRUE(send(c, "\n"));
+	EXPECT_TRUE(await_output(c, "hello\n\n")) << visible(c.got);
+	ASSERT_TRUE(send(c, "Jdut 9"));
+	expect_run(finish(c), "hello\n\ngate 7\n");
+}
+
+// strlower: a copy of its own, lower-cased up to the first zero byte,
+// the argument untouched.  Expected values by hand.
+TEST(Keyshift, StrlowerCopies)
+{
+	const struct {
+		const char *in, *want;
+	} rows[] = {
+		{"", ""},
+		{"AZaz@[`{", "azaz@[`{"},
+		{"Hello, World 09", "hello, world 09"},
+		{"\xc0\xc1\xda\xff", "\xc0\xc1\xda\xff"},
+	};
+	for (auto &r : rows) {
+		char arg[64];
+		strcpy(arg, r.in);
+		const char *got = strlower(arg);
+		EXPECT_NE(got, arg);
+		EXPECT_STREQ(got, r.want);
+		EXPECT_STREQ(arg, r.in) << "argument changed";
+	}
+	char arg[] = "AB\0CD";
+	EXPECT_EQ(std::string_view(strlower(arg)), "ab"sv);
+}
