@@ -55,7 +55,7 @@ getint(int &v)
 		n = n * 10 + (c - '0');
 		if (n > static_cast<long long>(INT_MAX) + 1) {
 			big = true;
-			n = 0;
+			n = 0;	// refused anyway; the rest of the digits are read
 		}
 	}
 	if (c != EOF)
