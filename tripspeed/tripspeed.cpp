@@ -1,0 +1,157 @@
+// tripspeed: the distance covered along a log of time-stamped speed changes.
+//
+// A line "h:m:s speed" sets a speed in km/h from that time on; a line
+// "h:m:s" alone asks for the kilometres covered up to that time.  The
+// speed is a step function of time, so the distance is summed interval by
+// interval, from the time of one record to the next.
+
+#include <cctype>
+#include <climits>
+#include <cstdio>
+
+static int	readint(int *, bool);
+static bool	colon();
+static void	skipline();
+static long double span(int, int);
+static void	report(int, int, int, double);
+
+// Reads a decimal int the way "%d" does: white space skipped, an optional
+// sign, digits, the byte after them left unread.  Returns 1 on a number,
+// 0 where none stands (or one beyond the int range), EOF where the input
+// ends before a digit.  Unless `newline` allows it, a line feed is not
+// skipped but ends the search, so that a line cut short inside a time
+// stamp does not reach into the next line for its missing fields.
+static int
+readint(int *v, bool newline)
+{
+	int c, neg = 0;
+	long long n = 0;
+	bool over = false;
+
+	while ((c = getchar()) != EOF && isspace(c) && (newline || c != '\n'))
+		;
+	if (c == '+' || c == '-') {
+		neg = c == '-';
+		c = getchar();
+	}
+	if (c == EOF)
+		return EOF;
+	if (!isdigit(c)) {
+		ungetc(c, stdin);
+		return 0;
+	}
+	for (; c != EOF && isdigit(c); c = getchar()) {
+		n = n * 10 + (c - '0');
+		if (n > static_cast<long long>(INT_MAX) + neg) {
+			over = true;
+			n = 0;	// keep reading the digits, they belong to it
+		}
+	}
+	if (c != EOF)
+		ungetc(c, stdin);
+	if (over)
+		return 0;
+	*v = static_cast<int>(neg ? -n : n);
+	return 1;
+}
+
+// A colon must follow the number directly.  Anything else is put back so
+// that a line feed in its place still ends this line, not the next.
+static bool
+colon()
+{
+	int c = getchar();
+
+	if (c == ':')
+		return true;
+	if (c != EOF)
+		ungetc(c, stdin);
+	return false;
+}
+
+// Drops a damaged record: the rest of the line the read failed on, up to
+// and including its line feed.
+static void
+skipline()
+{
+	int c;
+
+	while ((c = getchar()) != EOF && c != '\n')
+		;
+}
+
+// The difference of two time fields, exact where it would leave the int
+// range.
+static long double
+span(int now, int last)
+{
+	return static_cast<long double>(static_cast<long long>(now) - last);
+}
+
+// Every field below 10 gets one leading 0, a negative one too ("0-5").
+static void
+report(int h, int m, int s, double dist)
+{
+	if (h <= 9)
+		putchar('0');
+	printf("%d:", h);
+	if (m <= 9)
+		putchar('0');
+	printf("%d:", m);
+	if (s <= 9)
+		putchar('0');
+	printf("%d", s);
+	printf(" %.2lf km", dist);
+	putchar('\n');
+	fflush(stdout);	// each answer is out before the next line is read
+}
+
+int
+main()
+{
+	double dist = 0.0, speed = 0.0;
+	double perhour = 0.0, perminute = 0.0, persecond = 0.0;
+	int lasth = 0, lastm = 0, lasts = 0;
+	int h, m, s, sep, r;
+
+	while ((r = readint(&h, true)) != EOF) {
+		if (r != 1 || !colon() || readint(&m, false) != 1 || !colon() ||
+		    readint(&s, false) != 1) {
+			skipline();
+			continue;
+		}
+		// Only a line feed right after the seconds makes a query; a
+		// space, a carriage return or anything else makes a speed
+		// record, whose speed may then come from the next line.  A
+		// last line ending at the seconds is a query.
+		sep = getchar();
+		bool query = sep == '\n' || sep == EOF;
+		if (!query && scanf("%lf", &speed) != 1) {
+			skipline();
+			continue;
+		}
+
+		// The interval at the rates in force before this record.  The
+		// products and their sum stay in long double, as the x87 keeps
+		// them, and are rounded to double once, into dist.
+		dist = static_cast<double>((span(h, lasth) * perhour +
+		    span(m, lastm) * perminute) + span(s, lasts) * persecond +
+		    dist);
+
+		// Each rate is the stored one before it over 60.  Plain double
+		// division gives the very bits an extended quotient rounded to
+		// double would: x/60 never lies on a halfway point between
+		// doubles.
+		if (!query) {
+			perhour = speed;
+			perminute = perhour / 60.0;
+			persecond = perminute / 60.0;
+		}
+		lasth = h;
+		lastm = m;
+		lasts = s;
+		if (query)
+			report(h, m, s, dist);
+	}
+	return 0;
+}
