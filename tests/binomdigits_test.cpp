@@ -1,0 +1,180 @@
+#include "harness.h"
+
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The program's functions, for checking its exact and sharper counts
+// directly on cases the plain sum already gets right.
+#define main binomdigits_main
+#include "binomdigits/binomdigits.cpp"
+#undef main
+
+const Case cases[] = {
+	// the worked example
+	{"worked_example", "10 5\n100 50\n1000 500\n52 5\n"sv,
+	    "3\n30\n300\n7\n"sv},
+	{"any_whitespace_separates", "10\t5\r\n\n  100\n50"sv, "3\n30\n"sv},
+	{"decimal_notations_alike", "10.0 5 1e1 5e0 +10 0.5e1\n"sv,
+	    "3\n3\n3\n"sv},
+	{"hexadecimal_is_a_number", "0xa 0x5\n"sv, "3\n"sv},
+
+	// small coefficients, known by hand
+	{"loop_not_run_prints_1", "5 0 5 5 0 0\n"sv, "1\n1\n1\n"sv},
+	{"k_outside_0_to_n_prints_1", "3 5 5 -1\n"sv, "1\n1\n"sv},
+	{"powers_of_ten_exact", "10 1 100 99 1000 1 5 2 5 3\n"sv,
+	    "2\n3\n4\n2\n2\n"sv},
+	{"symmetric_pairs_alike", "10 3 10 7\n"sv, "3\n3\n"sv},
+	{"two_one_and_twenty_ten", "2 1 20 10\n"sv, "1\n6\n"sv},
+	// factors 4.5/1, 5.5/2, 6.5/3: log10 of 53.625 plus 1
+	{"non_whole_k_runs_same_steps", "7 3.5\n"sv, "2\n"sv},
+
+	// where the plain sum rounds across a whole number; true counts from
+	// exact integer arithmetic (C(n, 2) the largest below 10^29, 10^30,
+	// 10^31 and one below that)
+	{"nines_just_below_ten_to_15", "999999999999999 1\n"sv, "15\n"sv},
+	{"nines_symmetric_form", "999999999999999 999999999999998\n"sv,
+	    "15\n"sv},
+	{"cube_sum_rounded_down", "8434326653017494 3\n"sv, "48\n"sv},
+	{"pair_below_ten_to_29", "447213595499958 2 447213595499957 2\n"sv,
+	    "29\n29\n"sv},
+	{"pair_below_ten_to_30", "1414213562373095 2 1414213562373094 2\n"sv,
+	    "30\n30\n"sv},
+	{"pair_below_ten_to_31", "4472135954999579 2 4472135954999578 2\n"sv,
+	    "31\n31\n"sv},
+	{"ten_to_15_itself", "1000000000000000 1\n"sv, "16\n"sv},
+	{"largest_n_in_contract",
+	    "9007199254740991 1 9007199254740991 2 9007199254740991 3\n"sv,
+	    "16\n32\n48\n"sv},
+	// 500000 steps, and C(10^6, 5 * 10^5) has 301027 digits
+	{"half_a_million_steps", "1000000 500000\n"sv, "301027\n"sv},
+	// a pair that is not whole keeps the plain sum, rounding and all
+	{"non_whole_pair_keeps_loop_answer",
+	    "999999999999999 1.0000000000000002\n"sv, "16\n"sv},
+
+	// no loop that cannot advance x: it stops at the first step that
+	// leaves x unchanged (one step here: 1e300 sums to 301)
+	{"n_infinite_prints_inf", "inf 1 1e999 2\n"sv, "inf\ninf\n"sv},
+	{"n_2_to_53_stops_where_stuck", "9007199254740992 1\n"sv, "16\n"sv},
+	{"huge_n_one_step", "1e300 1 1e308 1e308\n"sv, "301\n309\n"sv},
+	{"nan_and_unordered_print_1", "nan 1 5 nan inf inf -inf 1 -5 2\n"sv,
+	    "1\n1\n1\n1\n1\n"sv},
+
+	// input that ends early or cannot be read: the pairs before it only
+	{"empty_input", ""sv, ""sv},
+	{"only_whitespace", " \n\t\n"sv, ""sv},
+	{"no_final_line_feed", "10 5"sv, "3\n"sv},
+	{"lone_last_number_dropped", "10 5 7\n"sv, "3\n"sv},
+	{"word_ends_run", "10 5 x 4 2 1\n"sv, "3\n"sv},
+	{"word_as_k_ends_run", "10 5 2 x\n"sv, "3\n"sv},
+	{"nul_byte_ends_run", "10 5\0 2 1\n"sv, "3\n"sv},
+	{"high_bytes_end_run", "2 1 \xff\xfe 4 2\n"sv, "1\n"sv},
+};
+FILTER_CASES(Binomdigits, cases);
+
+// C(n, k) in decimal, least significant digit first, by schoolbook
+// multiplication and division one digit at a time.
+static std::vector<int>
+decimal_binomial(std::uint64_t n, std::uint64_t k)
+{
+	std::vector<int> c{1};
+
+	for (std::uint64_t i = 1; i <= k; i++) {
+		// c * (n - k + i) / i is C(n - k + i, i): exact at every step
+		std::uint64_t f = n - k + i, carry = 0;
+		for (int &d : c) {
+			carry += d * f;
+			d = carry % 10;
+			carry /= 10;
+		}
+		for (; carry; carry /= 10)
+			c.push_back(carry % 10);
+		std::uint64_t rem = 0;
+		for (auto d = c.rbegin(); d != c.rend(); ++d) {
+			rem = rem * 10 + *d;
+			*d = rem / i;
+			rem %= i;
+		}
+		while (c.size() > 1 && c.back() == 0)
+			c.pop_back();
+	}
+	return c;
+}
+
+// Around every power of ten that C(n, k) crosses for n < 2^53, both forms
+// of each pair against the digit count in exact decimal arithmetic.
+TEST(Binomdigits, ExactNearEveryPowerOfTen)
+{
+	std::string in, want;
+
+	for (int k : {1, 2, 3, 4, 5, 7, 10}) {
+		long double kfact = 1;
+		for (int i = 2; i <= k; i++)
+			kfact *= i;
+		for (int e = 1;; e++) {
+			// C(n, k) is close to (n - (k - 1) / 2)^k / k!
+			long double guess = std::pow(std::pow(10.0L, e) * kfact,
+			    1.0L / k) + (k - 1) / 2.0L;
+			auto mid = (std::uint64_t)std::llround(guess);
+			if (mid + 3 >= (std::uint64_t)1 << 53)
+				break;
+			if (mid < (std::uint64_t)2 * k + 3)
+				continue;
+			int below = 0, above = 0;
+			for (std::uint64_t n = mid - 3; n <= mid + 3; n++) {
+				auto d = decimal_binomial(n, k).size();
+				(d <= (std::size_t)e ? below : above)++;
+				for (std::uint64_t kk : {(std::uint64_t)k, n - k}) {
+					in += std::to_string(n) + ' ' +
+					    std::to_string(kk) + '\n';
+					want += std::to_string(d) + '\n';
+				}
+			}
+			ASSERT_TRUE(below && above) << "k " << k << ": the pairs "
+			    "near " << mid << " do not cross 10^" << e;
+		}
+	}
+	expect_filter(in, want);
+}
+
+// The exact count and the long double sum, on coefficients up to a few
+// hundred digits where the plain sum is never needed, against exact
+// decimal arithmetic.
+TEST(Binomdigits, ExactAndSharperCountsAgree)
+{
+	const std::uint64_t pairs[][2] = {
+		{2, 1}, {52, 5}, {100, 50}, {1000, 500}, {1001, 500},
+		{123456789, 77}, {9007199254740991, 40}, {4294967297, 3},
+		{99999999999999, 13}, {3000, 1499},
+	};
+	for (auto [n, k] : pairs) {
+		double m = (double)(k > n - k ? k : n - k);
+		double want = (double)decimal_binomial(n, k).size();
+		EXPECT_EQ(exact((double)n, m), want) << n << ' ' << k;
+		EXPECT_EQ(sharper((double)n, m), want) << n << ' ' << k;
+	}
+}
+
+// A sum that lands on a whole number is never trusted, by either sum.
+TEST(Binomdigits, WholeSumsAreSettledExactly)
+{
+	const double pairs[][2] = {{10, 1}, {5, 2}, {1000, 1}, {1e15, 1}};
+	for (auto [n, k] : pairs) {
+		double m = n - k;
+		EXPECT_FALSE(sure1(binom(n, k), n - m)) << n << ' ' << k;
+		EXPECT_EQ(sharper(n, m), -1) << n << ' ' << k;
+	}
+}
+
+// Each answer must be written and flushed before the next pair is read.
+TEST(Binomdigits, AnswersEachPairBeforeTheNext)
+{
+	Child c = start();
+	ASSERT_TRUE(send(c, "10 5\n"));
+	EXPECT_TRUE(await_output(c, "3\n")) << visible(c.got);
+	ASSERT_TRUE(send(c, "999999999999999 1\n"));
+	EXPECT_TRUE(await_output(c, "3\n15\n")) << visible(c.got);
+	ASSERT_TRUE(send(c, "1000 500"));
+	expect_run(finish(c), "3\n15\n300\n");
+}
