@@ -82,8 +82,8 @@ sure1(double sum, double r)
 // addition's error is caught exactly (two-sum) and gathered in c.  Returns
 // the digit count, or -1 where this sum too is too close to call.  With
 // u = 2^-64, the error of s + c is at most r * 0.44u from the quotients,
-// 4 ulp = 8u * s from log10l, r^2 u^2 * s from the rounding of c (never
-// larger than r u s) and u from the final addition.
+// 4 ulp = 8u * s from log10l, r^2 u^2 * s from the rounding of c (which
+// itself stays below r u s) and u from the final addition.
 static double
 sharper(double n, double m)
 {
