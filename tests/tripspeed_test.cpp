@@ -1,0 +1,209 @@
+#include "harness.h"
+
+#include <random>
+
+const Case cases[] = {
+	// The worked example: 45 km at 60 km/h, 25 km over 1 h - 35 min,
+	// 74.4625 km at 80.5 km/h, then standing still.
+	{"worked_example",
+	    "7:0:0\n07:00:00 60\n07:45:00\n08:10:00 80.5\n9:05:30\n"
+	    "9:5:30 0\n10:00:00\n"sv,
+	    "07:00:00 0.00 km\n07:45:00 45.00 km\n09:05:30 144.46 km\n"
+	    "10:00:00 144.46 km\n"sv},
+
+	// Distances worked by hand: speed times the interval, field by field.
+	{"query_before_any_speed", "5:0:0\n"sv, "05:00:00 0.00 km\n"sv},
+	{"first_speed_record_adds_nothing", "23:0:0 50\n23:30:00\n"sv,
+	    "23:30:00 25.00 km\n"sv},
+	{"two_queries_at_one_time", "0:0:0 60\n1:0:0\n1:0:0\n"sv,
+	    "01:00:00 60.00 km\n01:00:00 60.00 km\n"sv},
+	{"query_at_time_of_speed_record", "0:0:0 60\n1:0:0 10\n1:0:0\n"sv,
+	    "01:00:00 60.00 km\n"sv},
+	{"speed_zero_stops_distance", "0:0:0 60\n1:0:0 0\n5:0:0\n"sv,
+	    "05:00:00 60.00 km\n"sv},
+	{"negative_speed_shrinks_distance", "0:0:0 60\n1:0:0 -30\n2:0:0\n"sv,
+	    "02:00:00 30.00 km\n"sv},
+	{"earlier_time_takes_distance_back", "0:0:0 60\n1:0:0\n0:30:0\n"sv,
+	    "01:00:00 60.00 km\n00:30:00 30.00 km\n"sv},
+	{"no_wrap_at_midnight", "23:59:00 60\n00:01:00\n"sv,
+	    "00:01:00 -1438.00 km\n"sv},
+	{"minutes_75_count_at_face_value", "0:0:0 60\n00:75:00\n"sv,
+	    "00:75:00 75.00 km\n"sv},
+	{"seconds_90_count_at_face_value", "0:0:0 3600\n0:0:90\n"sv,
+	    "00:00:90 90.00 km\n"sv},
+	{"hours_100", "0:0:0 3600\n100:5:30\n"sv,
+	    "100:05:30 360330.00 km\n"sv},
+	{"hex_speed", "0:0:0 0x1p4\n1:0:0\n"sv, "01:00:00 16.00 km\n"sv},
+	{"many_digits_before_point", "0:0:0 1e20\n1:0:0\n"sv,
+	    "01:00:00 100000000000000000000.00 km\n"sv},
+	// 0.125 and 0.375 are exact halves: the even digit wins.
+	{"half_cent_rounds_to_even_down", "0:0:0 0.125\n1:0:0\n"sv,
+	    "01:00:00 0.12 km\n"sv},
+	{"half_cent_rounds_to_even_up", "0:0:0 0.375\n1:0:0\n"sv,
+	    "01:00:00 0.38 km\n"sv},
+	// Differences of the extremes leave the int range; wrapped they
+	// would give -1.
+	{"difference_beyond_int_is_exact",
+	    "-2147483648:0:0 1\n2147483647:0:0\n"sv,
+	    "2147483647:00:00 4294967295.00 km\n"sv},
+	// inf * 0 in the minutes term is x87's default NaN, whose sign is set.
+	{"infinite_speed_gives_nan", "0:0:0 inf\n1:0:0\n"sv,
+	    "01:00:00 -nan km\n"sv},
+	{"nan_speed_stays", "0:0:0 nan\n1:0:0 0\n2:0:0\n"sv,
+	    "02:00:00 nan km\n"sv},
+
+	// Rounding checked by an exact rational emulation (products and sums
+	// rounded to 64 bits, the total to 53): rounding every step to double
+	// instead prints 829715.99 and 745441.65.
+	{"sum_rounded_once_to_double", "0:0:0 9589.875\n85:91:12\n"sv,
+	    "85:91:12 829715.98 km\n"sv},
+	{"sum_rounded_once_integer_speed", "0:0:0 11263\n65:70:66\n"sv,
+	    "65:70:66 745441.66 km\n"sv},
+	// Same emulation: the per-second rate is the stored per-minute rate
+	// over 60; speed / 3600 would leave -0.00.
+	{"per_second_rate_from_per_minute", "0:0:0 9136.284\n0:-1:60\n"sv,
+	    "00:0-1:60 0.00 km\n"sv},
+
+	// The echo shows the numbers, each below 10 with one leading 0.
+	{"leading_zeros", "9:5:7\n"sv, "09:05:07 0.00 km\n"sv},
+	{"ten_has_no_leading_zero", "10:10:10\n"sv, "10:10:10 0.00 km\n"sv},
+	{"negative_fields_get_a_zero", "-5:-5:-5\n-10:0:0\n"sv,
+	    "0-5:0-5:0-5 0.00 km\n0-10:00:00 0.00 km\n"sv},
+	{"echo_shows_number_not_text", "007:00:00\n+7:+0:+0\n"sv,
+	    "07:00:00 0.00 km\n07:00:00 0.00 km\n"sv},
+	{"blanks_before_each_field", "7: 0:\t0\n"sv, "07:00:00 0.00 km\n"sv},
+	{"blank_lines_and_tabs_before_stamp",
+	    "\n\n \t0:0:0 60\n\n\t\t1:0:0\n"sv, "01:00:00 60.00 km\n"sv},
+
+	// Only a line feed right after the seconds makes a query; otherwise
+	// the speed comes from what follows, the next line included.
+	{"space_before_line_feed_reads_speed_below",
+	    "0:0:0 60\n1:0:0 \n30\n2:0:0\n"sv, "02:00:00 90.00 km\n"sv},
+	// The speed is the 2 of "2:0:0"; the rest of that line is no record.
+	{"space_before_line_feed_eats_next_stamp",
+	    "0:0:0 60\n1:0:0 \n2:0:0\n3:0:0\n"sv, "03:00:00 64.00 km\n"sv},
+	{"carriage_return_makes_speed_record",
+	    "0:0:0 60\r\n1:0:0\r\n30\r\n2:0:0\n"sv, "02:00:00 90.00 km\n"sv},
+	{"any_byte_after_seconds_makes_speed_record",
+	    "0:0:0 60\n1:0:0:30\n2:0:0\n"sv, "02:00:00 90.00 km\n"sv},
+
+	// Input that ends: every answer before it, nothing for a cut record.
+	{"empty_input", ""sv, ""sv},
+	{"only_whitespace", " \n\t\r\n\n"sv, ""sv},
+	{"last_line_without_line_feed_is_query", "0:0:0 60\n1:0:0"sv,
+	    "01:00:00 60.00 km\n"sv},
+	{"ends_inside_stamp", "0:0:0 60\n1:0:0\n2:0"sv,
+	    "01:00:00 60.00 km\n"sv},
+	{"ends_after_colon", "0:0:0 60\n1:0:0\n2:"sv, "01:00:00 60.00 km\n"sv},
+	{"ends_before_speed", "0:0:0 60\n1:0:0\n2:0:0 "sv,
+	    "01:00:00 60.00 km\n"sv},
+	{"ends_before_speed_after_line_feed", "0:0:0 60\n1:0:0\n2:0:0 \n\n"sv,
+	    "01:00:00 60.00 km\n"sv},
+
+	// A damaged line is skipped through its line feed: the answers
+	// before and after it are those of the log without it (60 km/h
+	// from 0:0:0, queries at 1:0:0 and 2:0:0).
+	{"word_line_skipped", "0:0:0 60\n1:0:0\nhello\n2:0:0\n"sv,
+	    "01:00:00 60.00 km\n02:00:00 120.00 km\n"sv},
+	{"space_before_colon", "0:0:0 60\n1:0:0\n1 :30:5 0\n2:0:0\n"sv,
+	    "01:00:00 60.00 km\n02:00:00 120.00 km\n"sv},
+	{"missing_seconds", "0:0:0 60\n1:0:0\n1:30 0\n2:0:0\n"sv,
+	    "01:00:00 60.00 km\n02:00:00 120.00 km\n"sv},
+	// A cut line does not take its missing fields from the next one.
+	{"cut_after_colon_keeps_next_line", "0:0:0 60\n1:0:0\n1:30:\n2:0:0\n"sv,
+	    "01:00:00 60.00 km\n02:00:00 120.00 km\n"sv},
+	{"hours_beyond_int", "0:0:0 60\n1:0:0\n99999999999:0:0\n2:0:0\n"sv,
+	    "01:00:00 60.00 km\n02:00:00 120.00 km\n"sv},
+	{"minutes_beyond_int", "0:0:0 60\n1:0:0\n1:2147483648:5 0\n2:0:0\n"sv,
+	    "01:00:00 60.00 km\n02:00:00 120.00 km\n"sv},
+	{"seconds_below_int", "0:0:0 60\n1:0:0\n1:0:-2147483649\n2:0:0\n"sv,
+	    "01:00:00 60.00 km\n02:00:00 120.00 km\n"sv},
+	{"nul_bytes_line", "0:0:0 60\n1:0:0\n\0\0\n2:0:0\n"sv,
+	    "01:00:00 60.00 km\n02:00:00 120.00 km\n"sv},
+	{"high_bytes_take_whole_line", "0:0:0 60\n1:0:0\n\xff\xfe 1:30:0\n2:0:0\n"sv,
+	    "01:00:00 60.00 km\n02:00:00 120.00 km\n"sv},
+	{"sign_without_digits", "0:0:0 60\n1:0:0\n1:-:0\n2:0:0\n"sv,
+	    "01:00:00 60.00 km\n02:00:00 120.00 km\n"sv},
+	{"speed_not_a_number", "0:0:0 60\n1:0:0\n1:30:5 x\n2:0:0\n"sv,
+	    "01:00:00 60.00 km\n02:00:00 120.00 km\n"sv},
+	{"speed_sign_only", "0:0:0 60\n1:0:0\n1:30:5 -\n2:0:0\n"sv,
+	    "01:00:00 60.00 km\n02:00:00 120.00 km\n"sv},
+	{"speed_nul", "0:0:0 60\n1:0:0\n1:30:5 \0 9\n2:0:0\n"sv,
+	    "01:00:00 60.00 km\n02:00:00 120.00 km\n"sv},
+	// A speed that fails on the line below costs the rest of that line,
+	// which cannot have been a record: none begins "- ".
+	{"speed_fails_on_line_below", "0:0:0 60\n1:0:0\n1:30:5 \n- 2:0:0\n2:0:0\n"sv,
+	    "01:00:00 60.00 km\n02:00:00 120.00 km\n"sv},
+	// The speed is the number read; what follows it is skipped.
+	{"text_after_speed_skipped", "0:0:0 60\n1:0:0\n1:30:0 0km 5:0:0\n2:0:0\n"sv,
+	    "01:00:00 60.00 km\n02:00:00 90.00 km\n"sv},
+};
+FILTER_CASES(Tripspeed, cases);
+
+// Damage anywhere in a time stamp drops its line and nothing else: a bad
+// byte before each of its characters, or the line cut after each of them.
+TEST(Tripspeed, DamageAtEveryPositionOfStamp)
+{
+	const auto before = "0:0:0 60\n1:0:0\n"s, after = "2:0:0\n"s;
+	const auto answers = "01:00:00 60.00 km\n"s, last = "02:00:00 120.00 km\n"s;
+	const std::string stamp = "1:30:5";
+
+	for (std::string tail : {"", " 0"}) {
+		for (size_t at = 0; at < stamp.size(); at++) {
+			for (char bad : {'x', '\0', '\xff', '.'}) {
+				std::string line = stamp + tail;
+				line.insert(at, 1, bad);
+				SCOPED_TRACE(visible(line));
+				expect_filter(before + line + "\n" + after,
+				    answers + last);
+			}
+			if (at == 0)
+				continue;
+			std::string cut = stamp.substr(0, at);
+			SCOPED_TRACE(cut);
+			expect_filter(before + cut + "\n" + after, answers + last);
+			expect_filter(before + cut, answers);
+		}
+	}
+}
+
+// A long log against exact integer arithmetic: speeds in whole km per
+// minute and times in whole minutes keep every distance an integer.
+TEST(Tripspeed, LongLogMatchesExactSum)
+{
+	std::mt19937 rng(6);
+	std::string in, want;
+	long long km = 0, rate = 0, last = 0;
+
+	for (int i = 0; i < 3000; i++) {
+		long long t = last + static_cast<long long>(rng() % 200) - 50;
+		km += (t - last) * rate;
+		last = t;
+		std::string stamp = std::to_string(t / 60) + ":" +
+		    std::to_string(t % 60) + ":0";
+		if (rng() % 3 == 0) {
+			rate = static_cast<long long>(rng() % 7) - 2;
+			in += stamp + " " + std::to_string(rate * 60) + "\n";
+		} else {
+			in += stamp + "\n";
+			auto two = [](long long v) {
+				return (v <= 9 ? "0" : "") + std::to_string(v);
+			};
+			want += two(t / 60) + ":" + two(t % 60) + ":00 " +
+			    std::to_string(km) + ".00 km\n";
+		}
+	}
+	expect_filter(in, want);
+}
+
+// Each answer is written before the next line is read.
+TEST(Tripspeed, AnswersEachQueryBeforeTheNext)
+{
+	Child c = start();
+	ASSERT_TRUE(send(c, "0:0:0 60\n1:0:0\n"));
+	EXPECT_TRUE(await_output(c, "01:00:00 60.00 km\n")) << visible(c.got);
+	ASSERT_TRUE(send(c, "1:30:0\n"));
+	EXPECT_TRUE(await_output(c, "01:00:00 60.00 km\n01:30:00 90.00 km\n"))
+	    << visible(c.got);
+	expect_run(finish(c), "01:00:00 60.00 km\n01:30:00 90.00 km\n");
+}
