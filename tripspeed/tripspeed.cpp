@@ -140,8 +140,9 @@ main()
 
 		// Each rate is the stored one before it over 60.  Plain double
 		// division gives the very bits an extended quotient rounded to
-		// double would: x/60 never lies on a halfway point between
-		// doubles.
+		// double would: the binary digits of x/60 repeat with period 4,
+		// so it never comes close enough to a halfway point between
+		// doubles for the first rounding to decide the second.
 		if (!query) {
 			perhour = speed;
 			perminute = perhour / 60.0;
