@@ -172,11 +172,9 @@ TEST(Binomdigits, WholeSumsAreSettledExactly)
 // Each answer must be written and flushed before the next pair is read.
 TEST(Binomdigits, AnswersEachPairBeforeTheNext)
 {
-	Child c = start();
-	ASSERT_TRUE(send(c, "10 5\n"));
-	EXPECT_TRUE(await_output(c, "3\n")) << visible(c.got);
-	ASSERT_TRUE(send(c, "999999999999999 1\n"));
-	EXPECT_TRUE(await_output(c, "3\n15\n")) << visible(c.got);
-	ASSERT_TRUE(send(c, "1000 500"));
-	expect_run(finish(c), "3\n15\n300\n");
+	expect_steps({
+	    {"10 5\n", "3\n"},
+	    {"999999999999999 1\n", "3\n15\n"},
+	    {"1000 500", "3\n15\n"},
+	}, "3\n15\n300\n");
 }

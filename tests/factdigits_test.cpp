@@ -226,12 +226,9 @@ TEST(Factdigits, TenThousandNumbers)
 // Each answer must be written before the next number is read.
 TEST(Factdigits, AnswersEachNumberBeforeTheNext)
 {
-	Child c = start();
-	ASSERT_TRUE(send(c, "5\n"));
-	EXPECT_TRUE(await_output(c, "3\n")) << visible(c.got);
-	ASSERT_TRUE(send(c, "-3\n10\n"));
-	EXPECT_TRUE(await_output(c, "3\n27\n")) << visible(c.got);
-	ASSERT_TRUE(send(c, "0 "));
-	EXPECT_TRUE(await_output(c, "3\n27\n1\n")) << visible(c.got);
-	expect_run(finish(c), "3\n27\n1\n");
+	expect_steps({
+	    {"5\n", "3\n"},
+	    {"-3\n10\n", "3\n27\n"},
+	    {"0 ", "3\n27\n1\n"},
+	}, "3\n27\n1\n");
 }

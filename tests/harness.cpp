@@ -238,6 +238,23 @@ void expect_filter(std::string_view in, std::string_view want,
 	expect_run(run(in, limit), want);
 }
 
+void expect_steps(std::initializer_list<Step> steps, std::string_view all)
+{
+	Child c = start();
+	for (const Step &s : steps) {
+		if (!send(c, s.send)) {
+			ADD_FAILURE() << "the program stopped reading before \""
+			    << visible(s.send) << '"';
+			break;
+		}
+		EXPECT_TRUE(await_output(c, s.output))
+		    << "after sending \"" << visible(s.send) << "\"\n"
+		    << "  expected \"" << visible(s.output) << "\"\n"
+		    << "  got      \"" << visible(c.got) << '"';
+	}
+	expect_run(finish(c), all);
+}
+
 std::string case_name(const testing::TestParamInfo<Case> &info)
 {
 	return std::string(info.param.name);

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <chrono>
+#include <initializer_list>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -66,6 +67,18 @@ bool await_output(Child &c, std::string_view want,
     std::chrono::milliseconds limit = 5s);
 // Closes the input, collects the rest and waits for the exit.
 Run finish(Child &c, std::chrono::milliseconds limit = default_limit);
+
+// One step of a conversation: the bytes sent, then the whole output
+// expected once the program has answered them.
+struct Step {
+	std::string_view send, output;
+};
+
+// Sends the steps one at a time, each only once the output of the one
+// before has appeared in full, then closes the input and checks the run as
+// expect_run does against `all`.  This shows that each answer is written
+// before the next case is read: buffered answers never appear in time.
+void expect_steps(std::initializer_list<Step> steps, std::string_view all);
 
 // Table-driven tests: a table of cases becomes one named test per row.
 struct FilterTest : testing::TestWithParam<Case> {};

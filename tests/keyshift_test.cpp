@@ -125,13 +125,11 @@ TEST(Keyshift, LongLinesMappedInFull)
 // Each line's output must be out before the next line is read.
 TEST(Keyshift, AnswersEachLineBeforeTheNext)
 {
-	Child c = start();
-	ASSERT_TRUE(send(c, "KT''[\n"));
-	EXPECT_TRUE(await_output(c, "hello\n")) << visible(c.got);
-	ASSERT_TRUE(send(c, "\n"));
-	EXPECT_TRUE(await_output(c, "hello\n\n")) << visible(c.got);
-	ASSERT_TRUE(send(c, "Jdut 9"));
-	expect_run(finish(c), "hello\n\ngate 7\n");
+	expect_steps({
+	    {"KT''[\n", "hello\n"},
+	    {"\n", "hello\n\n"},
+	    {"Jdut 9", "hello\n\n"},
+	}, "hello\n\ngate 7\n");
 }
 
 // strlower: a copy of its own, lower-cased up to the first zero byte,

@@ -183,10 +183,8 @@ TEST(Primeshare, SharesInTableAreCorrectlyRounded)
 // Each answer must be written before the next pair is read.
 TEST(Primeshare, AnswersEachPairBeforeTheNext)
 {
-	Child c = start();
-	ASSERT_TRUE(send(c, "0 39\n"));
-	EXPECT_TRUE(await_output(c, "100.00\n")) << visible(c.got);
-	ASSERT_TRUE(send(c, "0 40\n"));
-	EXPECT_TRUE(await_output(c, "100.00\n97.56\n")) << visible(c.got);
-	expect_run(finish(c), "100.00\n97.56\n");
+	expect_steps({
+	    {"0 39\n", "100.00\n"},
+	    {"0 40\n", "100.00\n97.56\n"},
+	}, "100.00\n97.56\n");
 }

@@ -93,11 +93,9 @@ TEST(Soundcode, LongWordsCodedInFull)
 // Each word's line must be out before the next word is read.
 TEST(Soundcode, AnswersEachWordBeforeTheNext)
 {
-	Child c = start();
-	ASSERT_TRUE(send(c, "WASHCLOTH "));
-	EXPECT_TRUE(await_output(c, "2243\n")) << visible(c.got);
-	ASSERT_TRUE(send(c, "AEIOU\n"));
-	EXPECT_TRUE(await_output(c, "2243\n\n")) << visible(c.got);
-	ASSERT_TRUE(send(c, "BB"));
-	expect_run(finish(c), "2243\n\n1\n");
+	expect_steps({
+	    {"WASHCLOTH ", "2243\n"},
+	    {"AEIOU\n", "2243\n\n"},
+	    {"BB", "2243\n\n"},
+	}, "2243\n\n1\n");
 }

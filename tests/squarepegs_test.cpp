@@ -59,12 +59,9 @@ TEST(Squarepegs, AllFiftyFollowTheRule)
 // Each answer must be written and flushed before the next query is read.
 TEST(Squarepegs, AnswersEachQueryBeforeTheNext)
 {
-	Child c = start();
-	ASSERT_TRUE(send(c, "3\n1\n"));
-	EXPECT_TRUE(await_output(c, "1\n")) << visible(c.got);
-	ASSERT_TRUE(send(c, "4\n"));
-	EXPECT_TRUE(await_output(c, "1\n11\n")) << visible(c.got);
-	ASSERT_TRUE(send(c, "50\n"));
-	EXPECT_TRUE(await_output(c, "1\n11\n1299\n")) << visible(c.got);
-	expect_run(finish(c), "1\n11\n1299\n");
+	expect_steps({
+	    {"3\n1\n", "1\n"},
+	    {"4\n", "1\n11\n"},
+	    {"50\n", "1\n11\n1299\n"},
+	}, "1\n11\n1299\n");
 }

@@ -86,10 +86,8 @@ TEST(Treecount, EveryEntryAndItsNeighbours)
 // Each answer must be written before the next number is read.
 TEST(Treecount, AnswersEachNumberBeforeTheNext)
 {
-	Child c = start();
-	ASSERT_TRUE(send(c, "42\n"));
-	EXPECT_TRUE(await_output(c, "5\n")) << visible(c.got);
-	ASSERT_TRUE(send(c, "1289904147324\n"));
-	EXPECT_TRUE(await_output(c, "5\n24\n")) << visible(c.got);
-	expect_run(finish(c), "5\n24\n");
+	expect_steps({
+	    {"42\n", "5\n"},
+	    {"1289904147324\n", "5\n24\n"},
+	}, "5\n24\n");
 }

@@ -199,11 +199,8 @@ TEST(Tripspeed, LongLogMatchesExactSum)
 // Each answer is written before the next line is read.
 TEST(Tripspeed, AnswersEachQueryBeforeTheNext)
 {
-	Child c = start();
-	ASSERT_TRUE(send(c, "0:0:0 60\n1:0:0\n"));
-	EXPECT_TRUE(await_output(c, "01:00:00 60.00 km\n")) << visible(c.got);
-	ASSERT_TRUE(send(c, "1:30:0\n"));
-	EXPECT_TRUE(await_output(c, "01:00:00 60.00 km\n01:30:00 90.00 km\n"))
-	    << visible(c.got);
-	expect_run(finish(c), "01:00:00 60.00 km\n01:30:00 90.00 km\n");
+	expect_steps({
+	    {"0:0:0 60\n1:0:0\n", "01:00:00 60.00 km\n"},
+	    {"1:30:0\n", "01:00:00 60.00 km\n01:30:00 90.00 km\n"},
+	}, "01:00:00 60.00 km\n01:30:00 90.00 km\n");
 }

@@ -123,10 +123,8 @@ TEST(Wordlengths, ChkRemembersLastJoiningByte)
 // Each block's lines must be out before the next block is read.
 TEST(Wordlengths, AnswersEachBlockBeforeTheNext)
 {
-	Child c = start();
-	ASSERT_TRUE(send(c, "hi there #"));
-	EXPECT_TRUE(await_output(c, "2 1\n5 1\n\n")) << visible(c.got);
-	ASSERT_TRUE(send(c, "go on #\n"));
-	EXPECT_TRUE(await_output(c, "2 1\n5 1\n\n2 2\n\n")) << visible(c.got);
-	expect_run(finish(c), "2 1\n5 1\n\n2 2\n\n");
+	expect_steps({
+	    {"hi there #", "2 1\n5 1\n\n"},
+	    {"go on #\n", "2 1\n5 1\n\n2 2\n\n"},
+	}, "2 1\n5 1\n\n2 2\n\n");
 }

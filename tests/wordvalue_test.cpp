@@ -156,15 +156,12 @@ TEST(Wordvalue, HundredThousandAscendingEntries)
 // Each sum must be written and flushed before the next text is read.
 TEST(Wordvalue, AnswersEachTextBeforeTheNext)
 {
-	Child c = start();
-	ASSERT_TRUE(send(c, "2 3\na 1.5\nb 2\na b a .\n"));
-	EXPECT_TRUE(await_output(c, "5\n")) << visible(c.got);
-	ASSERT_TRUE(send(c, "b\n"));
-	ASSERT_TRUE(send(c, ".\n"));
-	EXPECT_TRUE(await_output(c, "5\n2\n")) << visible(c.got);
-	ASSERT_TRUE(send(c, ". "));
-	EXPECT_TRUE(await_output(c, "5\n2\n0\n")) << visible(c.got);
-	expect_run(finish(c), "5\n2\n0\n");
+	expect_steps({
+	    {"2 3\na 1.5\nb 2\na b a .\n", "5\n"},
+	    {"b\n", "5\n"},
+	    {".\n", "5\n2\n"},
+	    {". ", "5\n2\n0\n"},
+	}, "5\n2\n0\n");
 }
 
 // The sort as first written, an independent reference for the arrangement:
