@@ -6,9 +6,12 @@
 // arrangement left by part puts first in the search's path, and users rely
 // on that, so the sort is not replaced by a library one.
 
+#include <algorithm>
 #include <cctype>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -16,10 +19,14 @@
 static double take;		// each dictionary value is read here first
 static std::vector<double> dollar;	// dollar[i]: value of the word in row i
 
-// Reads one run of non-whitespace bytes, as "%s" does, but of any length
-// and NUL bytes included; the whitespace after it is left unread.
+// Reads one run of non-whitespace bytes, as "%s" does, but of any length;
+// the whitespace after it is left unread.  A word is a C string: a NUL
+// byte ends it, and the bytes after the NUL are read but never compared.
+// Beyond `keep` bytes the rest is read and dropped: a text word longer
+// than every dictionary word matches nothing whatever its tail, so an
+// endless token costs no memory.
 static bool
-getword(std::string &w)
+getword(std::string &w, size_t keep)
 {
 	int c;
 
@@ -29,10 +36,12 @@ getword(std::string &w)
 		return false;
 	w.clear();
 	do
-		w += static_cast<char>(c);
+		if (w.size() < keep)
+			w += static_cast<char>(c);
 	while ((c = std::getchar()) != EOF && !std::isspace(c));
 	if (c != EOF)
 		std::ungetc(c, stdin);
+	w.resize(std::strlen(w.c_str()));
 	return true;
 }
 
@@ -150,6 +159,7 @@ main()
 {
 	std::vector<std::string> words;
 	std::string word;
+	size_t longest = 1;	// the longest dictionary word, "." at least
 	int n, m;
 
 	if (!getint(n) || !getint(m))
@@ -158,8 +168,9 @@ main()
 	// A dictionary cut short, or a value that is no number, leaves the
 	// rest of the input out of step: nothing after it can be answered.
 	for (int i = 0; i < n; i++) {
-		if (!getword(word) || std::scanf("%lf", &take) != 1)
+		if (!getword(word, SIZE_MAX) || std::scanf("%lf", &take) != 1)
 			return 0;
+		longest = std::max(longest, word.size());
 		words.push_back(word);
 		dollar.push_back(take);
 	}
@@ -169,13 +180,17 @@ main()
 	for (; m > 0; m--) {
 		double sum = 0;
 		for (;;) {
-			if (!getword(word))
+			if (!getword(word, longest + 1))
 				return 0;	// an unfinished text prints nothing
 			if (word == ".")
 				break;
 			int k = binarysearch(words, word, n);
+			// The addition is carried in extended precision and only
+			// then rounded to the double sum: rounding twice decides
+			// the last bit of a sum now and then, and users rely on it.
 			if (k >= 0)
-				sum += dollar[k];
+				sum = static_cast<double>(
+				    static_cast<long double>(sum) + dollar[k]);
 		}
 		// std::endl flushes: each sum is out before the next text is read.
 		std::cout << sum << std::endl;
