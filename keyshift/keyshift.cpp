@@ -5,8 +5,8 @@
 // its left on the same row and leaves every other byte as it is.
 
 #include <cstdio>
+#include <cstring>
 #include <iostream>
-#include <string>
 
 // The unshifted keys of each row, left to right.  The backslash ends the
 // home row, after the apostrophe, so it maps to the semicolon.
@@ -19,23 +19,25 @@ static const char *const rows[] = {
 
 // Returns a lower-cased copy of s, up to its first zero byte; only A to Z
 // change.  The copy lives in a buffer of strlower's own, good until the
-// next call.
+// next call, and holds at most 271 bytes, as much as one piece of a line.
 static const char *
 strlower(const char *s)
 {
-	static std::string low;
+	static char low[272];
+	size_t i;
 
-	low.clear();
-	for (; *s != '\0'; s++)
-		low += *s >= 'A' && *s <= 'Z' ? static_cast<char>(*s + 32) : *s;
-	return low.c_str();
+	for (i = 0; i < sizeof low - 1 && s[i] != '\0'; i++)
+		low[i] = s[i] >= 'A' && s[i] <= 'Z' ? static_cast<char>(s[i] + 32) : s[i];
+	low[i] = '\0';
+	return low;
 }
 
 int
 main()
 {
 	unsigned char keymap[256];
-	std::string line;
+	char line[272];
+	bool cut = false;	// a zero byte has ended this line's output
 
 	for (int b = 0; b < 256; b++)
 		keymap[b] = static_cast<unsigned char>(b);
@@ -43,16 +45,31 @@ main()
 		for (int i = 2; row[i] != '\0'; i++)
 			keymap[static_cast<unsigned char>(row[i])] = row[i - 2];
 
-	// A line is read whole, however long; a last line without a line
-	// feed still counts.
-	while (std::getline(std::cin, line)) {
-		// A zero byte inside the line ends it here: the copy stops there.
-		line = strlower(line.c_str());
-		for (unsigned char c : line)
-			putchar(keymap[c]);
-		putchar('\n');
-		// Each line is out before the next one is read.
-		fflush(stdout);
+	// A line is read in pieces of at most 271 bytes, so one of any length
+	// needs no more room than that; a last line without a line feed still
+	// counts.  Only when not one byte is left does the read come back empty.
+	for (;;) {
+		std::cin.getline(line, sizeof line);
+		if (std::cin.gcount() == 0)
+			return 0;
+		// The read fails only when the piece filled line and the line
+		// goes on.
+		bool more = std::cin.fail();
+		std::cin.clear();
+
+		if (!cut) {
+			strcpy(line, strlower(line));
+			for (const char *p = line; *p != '\0'; p++)
+				putchar(keymap[static_cast<unsigned char>(*p)]);
+			// A zero byte inside a full piece ends the line's output
+			// there: the rest of the line is read and dropped.
+			cut = strlen(line) < sizeof line - 1;
+		}
+		if (!more) {
+			putchar('\n');
+			// Each line is out before the next one is read.
+			fflush(stdout);
+			cut = false;
+		}
 	}
-	return 0;
 }

@@ -1,6 +1,7 @@
 #include "harness.h"
 
 #include <cstring>
+#include <vector>
 
 #define main keyshift_main
 #include "keyshift/keyshift.cpp"
@@ -66,14 +67,6 @@ unsigned char shifted(unsigned char b)
 	return b;
 }
 
-TEST(Keyshift, ListHasThirtyNineDistinctKeys)
-{
-	ASSERT_EQ(std::size(moved), 39u);
-	for (size_t i = 0; i < std::size(moved); i++)
-		for (size_t j = i + 1; j < std::size(moved); j++)
-			EXPECT_NE(moved[i][0], moved[j][0]) << i << ' ' << j;
-}
-
 // Each moved key on a line of its own, then its upper-case letter.
 TEST(Keyshift, EveryMovedKey)
 {
@@ -122,6 +115,49 @@ TEST(Keyshift, LongLinesMappedInFull)
 	}
 }
 
+// The output line for one input line without its line feed: each byte
+// shifted, up to the first zero byte, then a line feed.
+std::string mapped(std::string_view line)
+{
+	std::string out;
+	for (unsigned char b : line.substr(0, line.find('\0')))
+		out += static_cast<char>(shifted(b));
+	return out + '\n';
+}
+
+// A line is read 271 bytes at a time: lines of every length around one,
+// two and three pieces, with a zero byte or a carriage return on either
+// side of a piece boundary, give what the whole line gives.
+TEST(Keyshift, PieceBoundariesChangeNothing)
+{
+	const std::string_view pattern = "Jdut 9 KT''[ R[Y'G!\x80\t"sv;
+	for (size_t k = 1; k <= 3; k++) {
+		for (size_t len = 271 * k - 2; len <= 271 * k + 2; len++) {
+			std::string line, in, want;
+			for (size_t i = 0; i < len; i++)
+				line += pattern[i % pattern.size()];
+			std::vector<std::string> variants = {line};
+			for (size_t at = 271 * k - 2; at <= 271 * k + 1 && at < len; at++) {
+				std::string v = line;
+				v[at] = '\0';
+				variants.push_back(v);
+			}
+			variants.push_back(line.substr(0, len - 1) + '\r');
+			for (auto &v : variants) {
+				in += v + '\n';
+				want += mapped(v);
+			}
+			// and the plain line once more, last and without a line feed
+			SCOPED_TRACE(len);
+			expect_filter(in + line, want + mapped(line));
+		}
+	}
+	// a zero byte early in a line of three pieces drops the other two
+	std::string line(813, 'D');
+	line[5] = '\0';
+	expect_filter(line + "\nJdut\n", "aaaaa\ngate\n");
+}
+
 // Each line's output must be out before the next line is read.
 TEST(Keyshift, AnswersEachLineBeforeTheNext)
 {
@@ -154,4 +190,7 @@ TEST(Keyshift, StrlowerCopies)
 	}
 	char arg[] = "AB\0CD";
 	EXPECT_EQ(std::string_view(strlower(arg)), "ab"sv);
+	// a string longer than its buffer: only the first 271 bytes are copied
+	std::string big(300, 'Q');
+	EXPECT_EQ(std::string_view(strlower(big.c_str())), std::string(271, 'q'));
 }
