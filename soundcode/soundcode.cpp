@@ -1,9 +1,8 @@
 // soundcode: writes for each word a line of digits for the sound of its
 // consonants, one digit per run of capital letters of one sound class.
 
+#include <cctype>
 #include <cstdio>
-#include <iostream>
-#include <string>
 
 static char str[256];	// code digit of each byte, 0 for none
 
@@ -28,17 +27,19 @@ gen()
 int
 main()
 {
-	std::string word;
-	int last;
+	int c, last;
 
 	gen();
-	// Words are split at white space as "%s" splits them, but have no
-	// length limit.
-	while (std::cin >> word) {
+	// Words are split at white space as "%s" splits them.  Each character
+	// is coded as it is read, so a word of any length needs no room.
+	for (;;) {
+		while ((c = getchar()) != EOF && isspace(c))
+			;
+		if (c == EOF)
+			return 0;
 		last = -1;
-		// A zero byte read into a word ends it, as in a C string.
-		for (const char *p = word.c_str(); *p != '\0'; p++) {
-			int code = str[static_cast<unsigned char>(*p)];
+		for (; c != EOF && c != '\0' && !isspace(c); c = getchar()) {
+			int code = str[c];
 			if (code == 0) {
 				last = -1;	// an uncoded character ends the run
 			} else if (code != last) {
@@ -46,9 +47,12 @@ main()
 				last = code;
 			}
 		}
+		// A zero byte ends what is coded of its word, as it ends a C
+		// string: the rest of the word gives no digits.
+		while (c != EOF && !isspace(c))
+			c = getchar();
 		putchar('\n');
 		// Each line is out before the next word is read.
 		fflush(stdout);
 	}
-	return 0;
 }

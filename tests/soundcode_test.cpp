@@ -32,6 +32,9 @@ const Case cases[] = {
 	// a byte above 127 has no code and ends a run
 	{"nul_ends_word_codes", "B\0D LL\n"sv, "1\n4\n"sv},
 	{"nul_alone_is_a_word", "\0 BB\n"sv, "\n1\n"sv},
+	{"nul_first_codes_nothing", "\0BB D\n"sv, "\n3\n"sv},
+	{"nul_then_nul_and_letters", "B\0\0DL\0M\tR\n"sv, "1\n6\n"sv},
+	{"nul_in_last_word_without_line_feed", "BB D\0D"sv, "1\n3\n"sv},
 	{"high_byte_ends_a_run", "B\xff" "B\n"sv, "11\n"sv},
 	{"high_bytes_are_no_space", "B\xa0" "D \xc3\xa9\n"sv, "13\n\n"sv},
 };
