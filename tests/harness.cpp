@@ -16,8 +16,13 @@ using clock_type = std::chrono::steady_clock;
 
 // A child that exits before reading all its input must not kill the test
 // with SIGPIPE; the write then fails with EPIPE instead.
-[[maybe_unused]] const bool sigpipe_ignored = [] {
+// The standard descriptors must be open, or pipe() could hand out 0, 1 or
+// 2 and the child's redirections would close its own ends.
+[[maybe_unused]] const bool process_ready = [] {
 	signal(SIGPIPE, SIG_IGN);
+	for (int fd = 0; fd <= 2; fd++)
+		if (fcntl(fd, F_GETFD) < 0)
+			open("/dev/null", O_RDWR);
 	return true;
 }();
 
@@ -98,13 +103,28 @@ bool pump(Child &c, std::string_view &pending, bool close_after,
 	}
 }
 
-int wait_status(pid_t pid, bool kill_it)
+// Reaps the child, killing it first when asked to or when it has not
+// exited by the deadline (it may close its outputs and go on running).
+// Sets timed_out when the deadline passed.
+int wait_status(pid_t pid, bool kill_it, clock_type::time_point deadline,
+    bool &timed_out)
 {
-	if (kill_it)
-		kill(pid, SIGKILL);
 	int st = 0;
-	while (waitpid(pid, &st, 0) < 0 && errno == EINTR)
-		;
+	pid_t got = 0;
+	if (!kill_it) {
+		while ((got = waitpid(pid, &st, WNOHANG)) == 0 &&
+		    clock_type::now() < deadline)
+			usleep(1000);
+		if (got == 0)
+			timed_out = true;
+	}
+	if (got == 0 || kill_it) {
+		kill(pid, SIGKILL);
+		while ((got = waitpid(pid, &st, 0)) < 0 && errno == EINTR)
+			;
+	}
+	if (got < 0)
+		return -1;
 	if (WIFEXITED(st))
 		return WEXITSTATUS(st);
 	return WIFSIGNALED(st) ? -WTERMSIG(st) : -1;
@@ -168,9 +188,9 @@ Run finish(Child &c, std::chrono::milliseconds limit)
 {
 	std::string_view nothing;
 	Run r;
-	r.timed_out = !pump(c, nothing, true, clock_type::now() + limit,
-	    [] { return false; });
-	r.status = wait_status(c.pid, r.timed_out);
+	auto deadline = clock_type::now() + limit;
+	r.timed_out = !pump(c, nothing, true, deadline, [] { return false; });
+	r.status = wait_status(c.pid, r.timed_out, deadline, r.timed_out);
 	close_fd(c.in);
 	close_fd(c.out);
 	close_fd(c.err);
@@ -199,16 +219,16 @@ std::string visible(std::string_view s)
 		case '\n': v += "\\n"; break;
 		case '\r': v += "\\r"; break;
 		case '\t': v += "\\t"; break;
-		case '\0': v += "\\0"; break;
 		case '\\': v += "\\\\"; break;
 		case '"': v += "\\\""; break;
 		default:
 			if (ch >= 32 && ch < 127) {
 				v += static_cast<char>(ch);
 			} else {
-				char hex[5];
-				snprintf(hex, sizeof hex, "\\x%02x", ch);
-				v += hex;
+				// Three octal digits: unambiguous whatever follows.
+				char oct[5];
+				snprintf(oct, sizeof oct, "\\%03o", ch);
+				v += oct;
 			}
 		}
 	}

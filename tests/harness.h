@@ -39,8 +39,9 @@ inline const char *const program = PROGRAM_PATH;
 Run run(std::string_view in, std::chrono::milliseconds limit = default_limit,
     const char *path = program);
 
-// The bytes as a C string literal body: \n, \r, \t, \0, \\, \" and \xNN for
-// anything else outside printable ASCII, so a mismatch shows every byte.
+// The bytes as a C string literal body: \n, \r, \t, \\, \" and a
+// three-digit octal escape (\000, \377) for anything else outside printable
+// ASCII, so a mismatch shows every byte.
 std::string visible(std::string_view s);
 
 // Checks one run: exact stdout, empty stderr, exit 0, in time.
