@@ -2,7 +2,8 @@
 //
 // Factorials are built as decimal strings by long multiplication on arrays
 // of single digits; there is no big-number type.  The stores grow with the
-// numbers, so every n that fits an int is answered exactly.
+// numbers, so n beyond the old fixed limit of 1774 is answered exactly too,
+// in time that grows with the square of n.
 
 #include <cctype>
 #include <climits>
@@ -125,9 +126,10 @@ main()
 	std::string digits;
 	int n;
 
-	while (readint(&n)) {
-		if (n < 0)
-			continue;	// no factorial, so no answer
+	// A negative number has no factorial.  It ends the run like a token
+	// that is no number: skipping it would shift every later answer off
+	// the line of its case.
+	while (readint(&n) && n >= 0) {
 		while (sums.size() <= static_cast<size_t>(n)) {
 			digits = fact(static_cast<int>(sums.size()));
 			long long sum = 0;

@@ -90,11 +90,11 @@ const Case cases[] = {
 	{"signed_numbers", "+5 -0 +0010\n"sv, "3\n1\n27\n"sv},
 	{"no_final_line_feed", "5"sv, "3\n"sv},
 
-	// 0! = 1! = 1; a negative number has no factorial and no line
+	// 0! = 1! = 1; a negative number has no factorial: it ends the run
 	{"zero_and_one_print_1", "0 1\n"sv, "1\n1\n"sv},
-	{"negative_skipped", "-1 5 -7 3\n"sv, "3\n6\n"sv},
-	{"int_min_skipped", "-2147483648 4\n"sv, "6\n"sv},
-	{"only_negatives", "-1 -2 -3\n"sv, ""sv},
+	{"negative_ends_run", "5 -1 3\n"sv, "3\n"sv},
+	{"int_min_ends_run", "4 -2147483648 4\n"sv, "6\n"sv},
+	{"negative_first", "-1 5 3\n"sv, ""sv},
 
 	// input that ends, or a token that is not a number, ends the run
 	{"empty_input", ""sv, ""sv},
@@ -192,6 +192,16 @@ TEST(Factdigits, FactValues)
 	EXPECT_STREQ(fact(4), "24");
 }
 
+// fact's buffer is its own: a later spmul leaves it as it was.
+TEST(Factdigits, FactOwnsItsBuffer)
+{
+	char *f = fact(5);
+	char *p = spmul("2", "3");
+	EXPECT_NE(f, p);
+	EXPECT_STREQ(f, "120");
+	EXPECT_STREQ(p, "6");
+}
+
 // 1774 is served in full: its digit sum from the reference, plus the
 // reference's own check that 1774! has 4996 digits.
 TEST(Factdigits, LargestInContract)
@@ -228,7 +238,7 @@ TEST(Factdigits, AnswersEachNumberBeforeTheNext)
 {
 	expect_steps({
 	    {"5\n", "3\n"},
-	    {"-3\n10\n", "3\n27\n"},
+	    {"10\n", "3\n27\n"},
 	    {"0 ", "3\n27\n1\n"},
 	}, "3\n27\n1\n");
 }
