@@ -34,7 +34,7 @@ powmod(uint64_t x, uint64_t e, uint64_t m)
 }
 
 // Miller-Rabin with the first twelve primes as bases, which decides every
-// number below 3.3e24 exactly; n*n + n + 41 for a 32-bit n stays below 2^63.
+// number below 3.1e23 exactly; n*n + n + 41 for a 32-bit n stays below 2^63.
 static bool
 isprime(uint64_t m)
 {
