@@ -8,8 +8,9 @@
 // Rounding can carry that sum across a whole number (999999999999999 1 sums
 // to exactly 16), so for whole numbers 0 <= k <= n < 2^53 the sum is only
 // trusted where it lies farther from a whole number than its rounding error
-// can reach; elsewhere a sharper sum, and at last the exact coefficient,
-// settles the count.
+// can reach.  Elsewhere bounds on C(n, k) in 256-bit floating point, in
+// about the loop's time, settle the count; only where a power of ten lies
+// between the bounds does the exact coefficient.
 
 #include <bit>
 #include <cmath>
@@ -78,31 +79,161 @@ sure1(double sum, double r)
 	return sure(sum, err);
 }
 
-// The same quotients summed in long double without rounding error: each
-// addition's error is caught exactly (two-sum) and gathered in c.  Returns
-// the digit count, or -1 where this sum too is too close to call.  With
-// u = 2^-64, the error of s + c is at most r * 0.44u from the quotients,
-// 4 ulp = 8u * s from log10l, r^2 u^2 * s from the rounding of c (which
-// itself stays below r u s) and u from the final addition.
-static double
-sharper(double n, double m)
+// Binary floating point numbers of 256 bits, just enough to bound C(n, k)
+// from both sides: the value is m * 2^e, m little-endian with the top bit
+// of m[3] set.
+struct wide {
+	std::uint64_t m[4];
+	std::int64_t e;
+};
+
+__extension__ typedef unsigned __int128 u128;
+
+static wide
+of(std::uint64_t v)
 {
-	long double s = 1, c = 0, r = n - m;
+	int s = std::countl_zero(v);
 
-	for (double x = m + 1, j = 1; x <= n; x++, j++) {
-		long double l = std::log10((long double)x / j);
-		long double t = s + l, b = t - s;
+	return {{0, 0, 0, v << s}, -192 - s};
+}
 
-		c += (s - (t - b)) + (l - b);
-		s = t;
+// The product, cut to its top 256 bits: low by less than one part in
+// 2^255, never high.
+static wide
+mul(const wide &a, const wide &b)
+{
+	std::uint64_t p[8] = {};
+
+	for (int i = 0; i < 4; i++) {
+		u128 carry = 0;
+		for (int j = 0; j < 4; j++) {
+			carry += (u128)a.m[j] * b.m[i] + p[i + j];
+			p[i + j] = (std::uint64_t)carry;
+			carry >>= 64;
+		}
+		p[i + 4] = (std::uint64_t)carry;
 	}
-	long double u = 0x1p-64L;
-	long double err = r * 0.5L * u + 8.1L * u * s + 2 * r * r * u * u * s +
-	    4 * u;
-	long double f = std::floor(s), g = s - f + c;
-	if (!sure(g, err))
+	// the product lies in [2^510, 2^512)
+	int s = p[7] >> 63 ? 0 : 1;
+	wide c;
+	for (int i = 0; i < 4; i++)
+		c.m[i] = p[i + 4] << s | (s ? p[i + 3] >> 63 : 0);
+	c.e = a.e + b.e + 256 - s;
+	return c;
+}
+
+// a * v for v >= 1, cut the same way: the loop's one product per factor.
+static wide
+scale(const wide &a, std::uint64_t v)
+{
+	std::uint64_t p[5];
+	u128 carry = 0;
+
+	for (int j = 0; j < 4; j++) {
+		carry += (u128)a.m[j] * v;
+		p[j] = (std::uint64_t)carry;
+		carry >>= 64;
+	}
+	p[4] = (std::uint64_t)carry;
+	if (p[4] == 0)	// v is 1
+		return a;
+	int s = std::countl_zero(p[4]);
+	wide c;
+	for (int i = 0; i < 4; i++)
+		c.m[i] = p[i + 1] << s | (s ? p[i] >> (64 - s) : 0);
+	c.e = a.e + 64 - s;
+	return c;
+}
+
+// At least a * (1 + 2^-199): m + (m >> 199) + 1, where m >> 199 is the top
+// 57 bits of m.
+static wide
+widen(wide a)
+{
+	std::uint64_t add = (a.m[3] >> 7) + 1;
+
+	for (int i = 0; i < 4 && add; i++) {
+		a.m[i] += add;
+		add = a.m[i] < add;
+	}
+	if (add) {	// carried past 2^256: 2^256 + 2^65 is above the sum
+		a = {{0, 1, 0, (std::uint64_t)1 << 63}, a.e + 1};
+	}
+	return a;
+}
+
+static bool
+below(const wide &a, const wide &b)
+{
+	if (a.e != b.e)
+		return a.e < b.e;
+	for (int i = 4; i-- > 0;)
+		if (a.m[i] != b.m[i])
+			return a.m[i] < b.m[i];
+	return false;
+}
+
+// 10^d from below, by repeated squaring.
+static wide
+power(std::int64_t d)
+{
+	wide p = of(1), b = of(10);
+
+	for (; d; d >>= 1) {
+		if (d & 1)
+			p = mul(p, b);
+		if (d > 1)
+			b = mul(b, b);
+	}
+	return p;
+}
+
+// 1 where C = num / den is surely at least 10^d, -1 where it is surely
+// below, 0 where the bounds cannot tell.
+static int
+side(const wide &num, const wide &den, std::int64_t d)
+{
+	wide p = mul(den, power(d));
+
+	if (!below(num, widen(p)))
+		return 1;
+	if (below(widen(num), p))
 		return -1;
-	return (double)(f + std::floor(g));
+	return 0;
+}
+
+// The digit count of C(n, n - m) from bounds on n! / (n - r)! and r!, or
+// -1 where a power of ten lies between the bounds (in effect only where C
+// is one).  Each value below is a chain of K products, each cut short by
+// less than one part in 2^255, so it is at most the true value and
+// (1 + 2^-255)^K < 1 + 2^-199 times it is at least the true value, since
+// K < 2^54: r < 2^52 products for num and for den, and with d < 2^52
+// (C < 2^n) the squares of 10 add up to fewer than 2^52 more for 10^d.
+static double
+interval(double n, double m)
+{
+	std::uint64_t r = (std::uint64_t)(n - m), top = (std::uint64_t)n;
+	wide num = of(1), den = of(1);
+
+	for (std::uint64_t i = 1; i <= r; i++) {
+		num = scale(num, top - r + i);
+		den = scale(den, i);
+	}
+	// log10 C to within 0.01, then the bounds settle it
+	long double lg = (long double)(num.e - den.e) +
+	    std::log2((long double)num.m[3]) - std::log2((long double)den.m[3]);
+	auto d = (std::int64_t)(lg * 0.30102999566398119521L);
+	for (;;) {
+		int lo = side(num, den, d), hi = side(num, den, d + 1);
+		if (lo == 0 || hi == 0)
+			return -1;
+		if (lo < 0)
+			d--;
+		else if (hi > 0)
+			d++;
+		else
+			return (double)d + 1;
+	}
 }
 
 // Little-endian base 2^32 natural numbers, just enough to compare
@@ -151,7 +282,9 @@ bits(const big &a)
 }
 
 // The digit count of C(n, n - m) found exactly: the largest d with
-// r! * 10^d <= n! / (n - r)!, plus one.  No division needed.
+// r! * 10^d <= n! / (n - r)!, plus one.  No division needed.  It costs
+// r^2 steps, but is only reached where C lies within a part in 2^198 of
+// a power of ten, which in effect means small r.
 static double
 exact(double n, double m)
 {
@@ -187,7 +320,7 @@ settle(double n, double k, double sum)
 
 	if (sure1(sum, n - m))
 		return std::floor(sum);
-	if ((d = sharper(n, m)) >= 0)
+	if ((d = interval(n, m)) >= 0)
 		return d;
 	return exact(n, m);
 }

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-// The program's functions, for checking its exact and sharper counts
+// The program's functions, for checking its exact and interval counts
 // directly on cases the plain sum already gets right.
 #define main binomdigits_main
 #include "binomdigits/binomdigits.cpp"
@@ -51,6 +51,29 @@ const Case cases[] = {
 	    "16\n32\n48\n"sv},
 	// 500000 steps, and C(10^6, 5 * 10^5) has 301027 digits
 	{"half_a_million_steps", "1000000 500000\n"sv, "301027\n"sv},
+	// sums within both the loop's and a long double sum's error of a whole
+	// number, and far too many steps for r^2 exact arithmetic; counts from
+	// exact products n! / (n - r)! compared with r! * 10^d (decimal
+	// integers in Python) and a 80-digit log-gamma sum
+	{"within_error_fifty_thousand_steps", "9000165466599839 50000\n"sv,
+	    "584477\n"sv},
+	{"within_error_loop_one_short", "9000455914335405 100000\n"sv,
+	    "1138854\n"sv},
+	{"within_error_million_steps", "8990025367717119 1000000\n"sv,
+	    "10388052\n"sv},
+
+	// the loop's rounding points, outside whole pairs where its answer
+	// stands; counts agreed by the program and an exact-rational model of
+	// the loop, which tells them from the variants in parentheses
+	// (sum kept in long double, or 1.0 added last: 45)
+	{"sum_rounded_each_step_one_first",
+	    "1817120592832134.75 1817120592832131.25\n"sv, "46\n"sv},
+	// (logarithms of numerators and denominators summed apart: 87)
+	{"log_of_each_quotient", "946721157105636.2 6.001\n"sv, "88\n"sv},
+	// (quotient left in long double for its logarithm: 15)
+	{"quotient_rounded_before_log", "99999999999999.8 99999999999998.8\n"sv,
+	    "14\n"sv},
+
 	// a pair that is not whole keeps the plain sum, rounding and all
 	{"non_whole_pair_keeps_loop_answer",
 	    "999999999999999 1.0000000000000002\n"sv, "16\n"sv},
@@ -140,10 +163,10 @@ TEST(Binomdigits, ExactNearEveryPowerOfTen)
 	expect_filter(in, want);
 }
 
-// The exact count and the long double sum, on coefficients up to a few
+// The exact count and the count from bounds, on coefficients up to a few
 // hundred digits where the plain sum is never needed, against exact
 // decimal arithmetic.
-TEST(Binomdigits, ExactAndSharperCountsAgree)
+TEST(Binomdigits, ExactAndIntervalCountsAgree)
 {
 	const std::uint64_t pairs[][2] = {
 		{2, 1}, {52, 5}, {100, 50}, {1000, 500}, {1001, 500},
@@ -154,18 +177,19 @@ TEST(Binomdigits, ExactAndSharperCountsAgree)
 		double m = (double)(k > n - k ? k : n - k);
 		double want = (double)decimal_binomial(n, k).size();
 		EXPECT_EQ(exact((double)n, m), want) << n << ' ' << k;
-		EXPECT_EQ(sharper((double)n, m), want) << n << ' ' << k;
+		EXPECT_EQ(interval((double)n, m), want) << n << ' ' << k;
 	}
 }
 
-// A sum that lands on a whole number is never trusted, by either sum.
+// A sum that lands on a whole number is never trusted, nor bounds around a
+// power of ten.
 TEST(Binomdigits, WholeSumsAreSettledExactly)
 {
 	const double pairs[][2] = {{10, 1}, {5, 2}, {1000, 1}, {1e15, 1}};
 	for (auto [n, k] : pairs) {
 		double m = n - k;
 		EXPECT_FALSE(sure1(binom(n, k), n - m)) << n << ' ' << k;
-		EXPECT_EQ(sharper(n, m), -1) << n << ' ' << k;
+		EXPECT_EQ(interval(n, m), -1) << n << ' ' << k;
 	}
 }
 
