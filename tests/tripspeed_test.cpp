@@ -1,6 +1,8 @@
 #include "harness.h"
 
+#include <cstdio>
 #include <random>
+#include <vector>
 
 const Case cases[] = {
 	// The worked example: 45 km at 60 km/h, 25 km over 1 h - 35 min,
@@ -74,6 +76,16 @@ const Case cases[] = {
 	{"blanks_before_each_field", "7: 0:\t0\n"sv, "07:00:00 0.00 km\n"sv},
 	{"blank_lines_and_tabs_before_stamp",
 	    "\n\n \t0:0:0 60\n\n\t\t1:0:0\n"sv, "01:00:00 60.00 km\n"sv},
+	// Line feeds are white space too: the fields go on on the next line.
+	{"line_feed_before_minutes", "0:0:0 60\n1:\n0:0\n3:0:0\n"sv,
+	    "01:00:00 60.00 km\n03:00:00 180.00 km\n"sv},
+	{"line_feed_before_seconds", "0:0:0 60\n1:0:\n\n 0\n3:0:0\n"sv,
+	    "01:00:00 60.00 km\n03:00:00 180.00 km\n"sv},
+	// 1:30:2 sets the speed 0 of "2:0:0" and the ":0" left is skipped:
+	// 90 km and 2 s at 60 km/h.
+	{"cut_after_colon_takes_fields_from_next_line",
+	    "0:0:0 60\n1:0:0\n1:30:\n2:0:0\n5:0:0\n"sv,
+	    "01:00:00 60.00 km\n05:00:00 90.03 km\n"sv},
 
 	// Only a line feed right after the seconds makes a query; otherwise
 	// the speed comes from what follows, the next line included.
@@ -109,9 +121,10 @@ const Case cases[] = {
 	    "01:00:00 60.00 km\n02:00:00 120.00 km\n"sv},
 	{"missing_seconds", "0:0:0 60\n1:0:0\n1:30 0\n2:0:0\n"sv,
 	    "01:00:00 60.00 km\n02:00:00 120.00 km\n"sv},
-	// A cut line does not take its missing fields from the next one.
-	{"cut_after_colon_keeps_next_line", "0:0:0 60\n1:0:0\n1:30:\n2:0:0\n"sv,
-	    "01:00:00 60.00 km\n02:00:00 120.00 km\n"sv},
+	// A read that fails past a line feed drops the line it failed on.
+	{"failure_on_next_line_drops_that_line",
+	    "0:0:0 60\n1:0:0\n1:\nx 2:0:0\n3:0:0\n"sv,
+	    "01:00:00 60.00 km\n03:00:00 180.00 km\n"sv},
 	{"hours_beyond_int", "0:0:0 60\n1:0:0\n99999999999:0:0\n2:0:0\n"sv,
 	    "01:00:00 60.00 km\n02:00:00 120.00 km\n"sv},
 	{"minutes_beyond_int", "0:0:0 60\n1:0:0\n1:2147483648:5 0\n2:0:0\n"sv,
@@ -134,15 +147,46 @@ const Case cases[] = {
 	// which cannot have been a record: none begins "- ".
 	{"speed_fails_on_line_below", "0:0:0 60\n1:0:0\n1:30:5 \n- 2:0:0\n2:0:0\n"sv,
 	    "01:00:00 60.00 km\n02:00:00 120.00 km\n"sv},
-	// The speed is the number read; what follows it is skipped.
+	// The speed is the number read; the next record starts right after
+	// it, so text that is no time stamp is skipped and a stamp is read.
 	{"text_after_speed_skipped", "0:0:0 60\n1:0:0\n1:30:0 0km 5:0:0\n2:0:0\n"sv,
 	    "01:00:00 60.00 km\n02:00:00 90.00 km\n"sv},
+	{"stamp_after_speed_is_next_record", "0:0:0 60 1:0:0\n2:0:0\n"sv,
+	    "01:00:00 60.00 km\n02:00:00 120.00 km\n"sv},
+	// A cut-short word costs its own line only, the line feed that
+	// breaks it included.
+	{"speed_in", "0:0:0 60\n1:0:0 in\n2:0:0\n3:0:0\n"sv,
+	    "02:00:00 120.00 km\n03:00:00 180.00 km\n"sv},
+	{"speed_i", "0:0:0 60\n1:0:0 i\n2:0:0\n"sv, "02:00:00 120.00 km\n"sv},
+	{"speed_infin", "0:0:0 60\n1:0:0 infin\n2:0:0\n"sv,
+	    "02:00:00 120.00 km\n"sv},
+	{"speed_infinit", "0:0:0 60\n1:0:0 infinit\n2:0:0\n"sv,
+	    "02:00:00 120.00 km\n"sv},
+	{"speed_N", "0:0:0 60\n1:0:0 N\n2:0:0\n"sv, "02:00:00 120.00 km\n"sv},
+	{"speed_na", "0:0:0 60\n1:0:0 na\n2:0:0\n"sv, "02:00:00 120.00 km\n"sv},
+	{"speed_minus_na", "0:0:0 60\n1:0:0 -na\n2:0:0\n"sv,
+	    "02:00:00 120.00 km\n"sv},
+	{"speed_plus_i", "0:0:0 60\n1:0:0 +i\n2:0:0\n"sv,
+	    "02:00:00 120.00 km\n"sv},
+	{"speed_in_on_line_below", "0:0:0 60\n1:0:0 \nin\n2:0:0\n"sv,
+	    "02:00:00 120.00 km\n"sv},
+	{"speed_in_at_end", "0:0:0 60\n1:0:0\n1:0:0 in"sv,
+	    "01:00:00 60.00 km\n"sv},
+	// A whole word is a speed even with letters after it, which are then
+	// skipped as no record; 1 h 1 min 1 s at an infinite or NaN rate.
+	{"speed_inf_then_letters", "0:0:0 60\n1:0:0 infx\n2:1:1\n"sv,
+	    "02:01:01 inf km\n"sv},
+	{"speed_minus_infinity_any_case", "0:0:0 60\n1:0:0 -iNfInItY\n2:1:1\n"sv,
+	    "02:01:01 -inf km\n"sv},
+	{"speed_minus_nan", "0:0:0 60\n1:0:0 -NaN(1)\n2:1:1\n"sv,
+	    "02:01:01 -nan km\n"sv},
 };
 FILTER_CASES(Tripspeed, cases);
 
-// Damage anywhere in a time stamp drops its line and nothing else: a bad
-// byte before each of its characters, or the line cut after each of them.
-TEST(Tripspeed, DamageAtEveryPositionOfStamp)
+// Damage anywhere in a record drops its line and nothing else: a bad
+// byte before each character of the time stamp, the line cut after each
+// of its digits, or a speed that is no number, on its line or the next.
+TEST(Tripspeed, DamageAtEveryPositionOfRecord)
 {
 	const auto before = "0:0:0 60\n1:0:0\n"s, after = "2:0:0\n"s;
 	const auto answers = "01:00:00 60.00 km\n"s, last = "02:00:00 120.00 km\n"s;
@@ -161,9 +205,45 @@ TEST(Tripspeed, DamageAtEveryPositionOfStamp)
 				continue;
 			std::string cut = stamp.substr(0, at);
 			SCOPED_TRACE(cut);
-			expect_filter(before + cut + "\n" + after, answers + last);
+			// After a colon the next line gives the field.
+			if (cut.back() != ':')
+				expect_filter(before + cut + "\n" + after,
+				    answers + last);
 			expect_filter(before + cut, answers);
 		}
+	}
+	const std::string nonumber[] = {"x", "\0"s, "\xff", "-", "+", ".", "-.",
+	    "0x", "- 5", "--5", "+-5", "i", "In", "-infi", "infinit",
+	    "infinite", "n", "+NA", "-n4n"};
+	for (const auto &speed : nonumber) {
+		SCOPED_TRACE(visible(speed));
+		for (std::string gap : {" ", " \n", "\t\n\n "}) {
+			expect_filter(before + stamp + gap + speed + "\n" + after,
+			    answers + last);
+			expect_filter(before + stamp + gap + speed, answers);
+		}
+	}
+}
+
+// Words as speeds, against the C library's own "%lf" on the same text:
+// the record sets the speed it reads, or, where it reads none, is
+// dropped.  1 h 1 min 1 s at the rate read shows its kind and sign; at
+// the old 60 km/h, from 0:0:0, 2 h 1 min 1 s make 121.02 km.
+TEST(Tripspeed, WordSpeedsReadAsScanfReads)
+{
+	std::vector<std::string> speeds;
+	for (std::string word : {"infinity", "nan", "INFINITY", "NaN", "iNfInItY"})
+		for (size_t len = 1; len <= word.size(); len++)
+			for (std::string sign : {"", "+", "-"})
+				for (std::string tail : {"", "x", "e"})
+					speeds.push_back(sign + word.substr(0, len) + tail);
+	for (const auto &speed : speeds) {
+		double v;
+		char want[32] = "02:01:01 121.02 km\n";
+		if (sscanf(speed.c_str(), "%lf", &v) == 1)
+			snprintf(want, sizeof want, "02:01:01 %.2f km\n", v);
+		SCOPED_TRACE(speed);
+		expect_filter("0:0:0 60\n1:0:0 " + speed + "\n2:1:1\n", want);
 	}
 }
 

@@ -8,9 +8,12 @@
 #include <cctype>
 #include <climits>
 #include <cstdio>
+#include <cstdlib>
 
-static int	readint(int *, bool);
+static int	readint(int *);
 static bool	colon();
+static bool	readspeed(double *);
+static bool	word(int, char *);
 static void	skipline();
 static long double span(int, int);
 static void	report(int, int, int, double);
@@ -18,17 +21,15 @@ static void	report(int, int, int, double);
 // Reads a decimal int the way "%d" does: white space skipped, an optional
 // sign, digits, the byte after them left unread.  Returns 1 on a number,
 // 0 where none stands (or one beyond the int range), EOF where the input
-// ends before a digit.  Unless `newline` allows it, a line feed is not
-// skipped but ends the search, so that a line cut short inside a time
-// stamp does not reach into the next line for its missing fields.
+// ends before a digit.
 static int
-readint(int *v, bool newline)
+readint(int *v)
 {
 	int c, neg = 0;
 	long long n = 0;
 	bool over = false;
 
-	while ((c = getchar()) != EOF && isspace(c) && (newline || c != '\n'))
+	while ((c = getchar()) != EOF && isspace(c))
 		;
 	if (c == '+' || c == '-') {
 		neg = c == '-';
@@ -67,6 +68,64 @@ colon()
 	if (c != EOF)
 		ungetc(c, stdin);
 	return false;
+}
+
+// Reads a speed as "%lf" does.  Numbers with digits are left to scanf,
+// which puts back the byte that ends or breaks them.  The words are read
+// here, because scanf keeps the byte that breaks a cut-short "inf" or
+// "nan": were that byte a line feed, dropping the damaged line would take
+// the next line with it.
+static bool
+readspeed(double *v)
+{
+	char num[10];	// a sign, "infinity", a NUL
+	int c, n = 0;
+
+	while ((c = getchar()) != EOF && isspace(c))
+		;
+	if (c == '+' || c == '-') {
+		num[n++] = static_cast<char>(c);
+		c = getchar();
+	}
+	if (isdigit(c) || c == '.') {
+		// The sign is read already; the negated value is the one
+		// strtod gives for the signed text.
+		ungetc(c, stdin);
+		if (scanf("%lf", v) != 1)
+			return false;
+		if (n > 0 && num[0] == '-')
+			*v = -*v;
+		return true;
+	}
+	if (!word(c, num + n))
+		return false;
+	*v = strtod(num, nullptr);
+	return true;
+}
+
+// Matches "inf", "infinity" or "nan" in any case, from the letter `c`
+// already read, into `w`.  Like scanf it takes "infinity" whole where it
+// can and settles for "inf" when the letters stop after it ("infx" is inf
+// followed by an x); the byte after the word, or the one that breaks it,
+// is left unread.
+static bool
+word(int c, char *w)
+{
+	const char *full = tolower(c) == 'i' ? "infinity" : "nan";
+	int i = 0;
+
+	while (c != EOF && tolower(c) == full[i]) {
+		w[i++] = static_cast<char>(c);
+		if (full[i] == '\0') {
+			w[i] = '\0';
+			return true;
+		}
+		c = getchar();
+	}
+	if (c != EOF)
+		ungetc(c, stdin);
+	w[i] = '\0';
+	return i == 3;
 }
 
 // Drops a damaged record: the rest of the line the read failed on, up to
@@ -114,9 +173,9 @@ main()
 	int lasth = 0, lastm = 0, lasts = 0;
 	int h, m, s, sep, r;
 
-	while ((r = readint(&h, true)) != EOF) {
-		if (r != 1 || !colon() || readint(&m, false) != 1 || !colon() ||
-		    readint(&s, false) != 1) {
+	while ((r = readint(&h)) != EOF) {
+		if (r != 1 || !colon() || readint(&m) != 1 || !colon() ||
+		    readint(&s) != 1) {
 			skipline();
 			continue;
 		}
@@ -126,7 +185,7 @@ main()
 		// last line ending at the seconds is a query.
 		sep = getchar();
 		bool query = sep == '\n' || sep == EOF;
-		if (!query && scanf("%lf", &speed) != 1) {
+		if (!query && !readspeed(&speed)) {
 			skipline();
 			continue;
 		}
