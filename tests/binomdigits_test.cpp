@@ -202,3 +202,141 @@ TEST(Binomdigits, AnswersEachPairBeforeTheNext)
 	    {"1000 500", "3\n15\n"},
 	}, "3\n15\n300\n");
 }
+
+// Natural numbers as little-endian base 2^32 digits, for the test's own
+// exact check of the 256-bit bounds.
+using nat = std::vector<std::uint64_t>;
+
+static nat
+plus(nat a, const nat &b)
+{
+	std::uint64_t carry = 0;
+
+	a.resize(std::max(a.size(), b.size()) + 1);
+	for (std::size_t i = 0; i < a.size(); i++) {
+		carry += a[i] + (i < b.size() ? b[i] : 0);
+		a[i] = carry & 0xffffffff;
+		carry >>= 32;
+	}
+	return a;
+}
+
+// a * v, for v below 2^64
+static nat
+times(const nat &a, std::uint64_t v)
+{
+	nat lo, hi{0};
+	std::uint64_t cl = 0, ch = 0;
+
+	for (auto d : a) {
+		cl += d * (v & 0xffffffff);
+		lo.push_back(cl & 0xffffffff);
+		cl >>= 32;
+		ch += d * (v >> 32);
+		hi.push_back(ch & 0xffffffff);
+		ch >>= 32;
+	}
+	lo.push_back(cl);
+	hi.push_back(ch);
+	return plus(lo, hi);
+}
+
+// a * 2^s
+static nat
+shifted(nat a, std::int64_t s)
+{
+	for (; s >= 32; s -= 32)
+		a.insert(a.begin(), 0);
+	return times(a, (std::uint64_t)1 << s);
+}
+
+static int
+compare(nat a, nat b)
+{
+	while (!a.empty() && a.back() == 0)
+		a.pop_back();
+	while (!b.empty() && b.back() == 0)
+		b.pop_back();
+	if (a.size() != b.size())
+		return a.size() < b.size() ? -1 : 1;
+	for (std::size_t i = a.size(); i-- > 0;)
+		if (a[i] != b[i])
+			return a[i] < b[i] ? -1 : 1;
+	return 0;
+}
+
+// The sign of w - x, x given exactly.
+static int
+compare(const wide &w, const nat &x)
+{
+	nat m;
+	for (auto limb : w.m) {
+		m.push_back(limb & 0xffffffff);
+		m.push_back(limb >> 32);
+	}
+	return w.e >= 0 ? compare(shifted(m, w.e), x) :
+	    compare(m, shifted(x, -w.e));
+}
+
+// Whether w is normalised and w <= x <= widen(w).
+static bool
+brackets(const wide &w, const nat &x)
+{
+	wide hi = widen(w);
+
+	return w.m[3] >> 63 && hi.m[3] >> 63 && compare(w, x) <= 0 &&
+	    compare(hi, x) >= 0;
+}
+
+// The bounds on n! / (n - r)!, on r! and on 10^d hold at every step,
+// against exact products.
+TEST(Binomdigits, BoundsHoldAgainstExactProducts)
+{
+	const std::uint64_t tops[] = {400, 123457, 9007199254740991};
+	for (std::uint64_t n : tops) {
+		wide num = of(1), den = of(1);
+		nat xnum{1}, xden{1};
+		for (std::uint64_t i = 1; i <= 300; i++) {
+			num = scale(num, n - 300 + i);
+			xnum = times(xnum, n - 300 + i);
+			ASSERT_TRUE(brackets(num, xnum)) << n << ' ' << i;
+			den = scale(den, i);
+			xden = times(xden, i);
+			ASSERT_TRUE(brackets(den, xden)) << i;
+		}
+	}
+	nat ten{1};
+	for (int d = 0; d <= 1000; d++, ten = times(ten, 10))
+		ASSERT_TRUE(brackets(power(d), ten)) << d;
+	// ten is now 10^1001: the product of two bounds bounds the product
+	ASSERT_TRUE(brackets(mul(power(300), power(701)), ten));
+}
+
+// widen adds at least a part in 2^199, also where the sum carries past
+// 2^256.
+TEST(Binomdigits, WidenAddsAPartIn2To199)
+{
+	const std::uint64_t ones = ~(std::uint64_t)0, top = (std::uint64_t)1 << 63;
+	const wide cases[] = {
+		{{0, 0, 0, top}, 0},
+		{{ones, ones, ones, ones}, 0},
+		{{0, 0, 0, ones}, -300},
+		{{ones, ones, ones, ones >> 1 | top}, 5},
+		{{12345, 0, ones, top | 777}, 1000},
+	};
+	for (const auto &w : cases) {
+		wide hi = widen(w);
+		nat m;
+		for (auto limb : w.m) {
+			m.push_back(limb & 0xffffffff);
+			m.push_back(limb >> 32);
+		}
+		// w * (1 + 2^-199), scaled by 2^(199 - e)
+		nat want = plus(shifted(m, 199), m);
+		wide scaled = hi;
+		scaled.e = hi.e - w.e + 199;
+		EXPECT_TRUE(hi.m[3] >> 63);
+		EXPECT_GE(compare(scaled, want), 0) << w.m[3];
+		EXPECT_FALSE(below(hi, w));
+	}
+}
