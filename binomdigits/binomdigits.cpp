@@ -122,7 +122,8 @@ mul(const wide &a, const wide &b)
 	return c;
 }
 
-// a * v for v >= 1, cut the same way: the loop's one product per factor.
+// a * v for v >= 1, cut the same way: one limb's products, not sixteen,
+// for each factor of the coefficient.
 static wide
 scale(const wide &a, std::uint64_t v)
 {
@@ -156,9 +157,8 @@ widen(wide a)
 		a.m[i] += add;
 		add = a.m[i] < add;
 	}
-	if (add) {	// carried past 2^256: 2^256 + 2^65 is above the sum
+	if (add)	// carried past 2^256: 2^256 + 2^65 is above the sum
 		a = {{0, 1, 0, (std::uint64_t)1 << 63}, a.e + 1};
-	}
 	return a;
 }
 
