@@ -26,8 +26,6 @@ static_assert(std::numeric_limits<long double>::digits >= 64,
 // The loop as users know it.  Each quotient and each partial sum is formed
 // in long double and then rounded to a double, exactly where the results
 // have always been rounded: the answers near whole numbers depend on it.
-// It stops early where adding 1 no longer moves x (n infinite, or 2^53 and
-// beyond), where it could never end.
 static double
 binom(double n, double k)
 {
@@ -41,11 +39,21 @@ binom(double n, double k)
 		t = (long double)x / j;
 		j = j + 1.0L;
 		sum = sum + (long double)std::log10(t);
-		if ((double)(x + 1.0L) == x)
-			break;
 		x = x + 1.0L;
 	}
 	return sum;
+}
+
+// Whether the loop could never end.  From 2^53 on, adding 1 no longer
+// moves x, so with n that large (or infinite) a loop that runs at all never
+// gets past n.
+static bool
+endless(double n, double k)
+{
+	double m = k > (long double)n - k ? k : (long double)n - k;
+	double x = m + 1.0L;
+
+	return x <= n && n >= 0x1p53;
 }
 
 // Whether floor(v) is surely the floor of the true value, knowing only that
@@ -340,6 +348,10 @@ main()
 	// A pair that cannot be read whole ends the run: a lone last number
 	// or a token that is not a number prints nothing more.
 	while (std::scanf("%lf%lf", &n, &k) == 2) {
+		// A pair whose loop could never end has no answer: like a
+		// token that is not a number, it ends the run.
+		if (endless(n, k))
+			break;
 		double sum = binom(n, k);
 		std::printf("%.0f\n", whole(n, k) ? settle(n, k, sum) :
 		    std::floor(sum));

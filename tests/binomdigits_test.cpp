@@ -78,11 +78,20 @@ const Case cases[] = {
 	{"non_whole_pair_keeps_loop_answer",
 	    "999999999999999 1.0000000000000002\n"sv, "16\n"sv},
 
-	// no loop that cannot advance x: it stops at the first step that
-	// leaves x unchanged (one step here: 1e300 sums to 301)
-	{"n_infinite_prints_inf", "inf 1 1e999 2\n"sv, "inf\ninf\n"sv},
-	{"n_2_to_53_stops_where_stuck", "9007199254740992 1\n"sv, "16\n"sv},
-	{"huge_n_one_step", "1e300 1 1e308 1e308\n"sv, "301\n309\n"sv},
+	// from n = 2^53 on adding 1 no longer moves x: a loop that runs there
+	// could never end, so the pair has no answer and ends the run
+	{"n_2_to_53_ends_run", "10 5 9007199254740992 1 10 5\n"sv, "3\n"sv},
+	{"n_2_to_53_even_for_k_0", "10 5 9007199254740992 0 10 5\n"sv, "3\n"sv},
+	{"far_below_2_to_53_ends_run_at_once", "10 5 1e16 5e15 10 5\n"sv,
+	    "3\n"sv},
+	{"n_infinite_ends_run", "10 5 inf 1\n"sv, "3\n"sv},
+	{"n_beyond_double_is_infinite", "10 5 1e999 2\n"sv, "3\n"sv},
+	{"huge_n_ends_run", "10 5 1e300 1\n"sv, "3\n"sv},
+	// the largest n below 2^53 still runs
+	{"n_below_2_to_53_runs", "9007199254740991 1\n"sv, "16\n"sv},
+	// a loop that does not run there still prints 1
+	{"huge_n_loop_not_run_prints_1", "1e300 1e301 1e300 -1e301\n"sv,
+	    "1\n1\n"sv},
 	{"nan_and_unordered_print_1", "nan 1 5 nan inf inf -inf 1 -5 2\n"sv,
 	    "1\n1\n1\n1\n1\n"sv},
 
