@@ -184,10 +184,10 @@ bool await_output(Child &c, std::string_view want,
 	return c.got == want;
 }
 
-Run finish(Child &c, std::chrono::milliseconds limit)
+Outcome finish(Child &c, std::chrono::milliseconds limit)
 {
 	std::string_view nothing;
-	Run r;
+	Outcome r;
 	auto deadline = clock_type::now() + limit;
 	r.timed_out = !pump(c, nothing, true, deadline, [] { return false; });
 	r.status = wait_status(c.pid, r.timed_out, deadline, r.timed_out);
@@ -199,14 +199,15 @@ Run finish(Child &c, std::chrono::milliseconds limit)
 	return r;
 }
 
-Run run(std::string_view in, std::chrono::milliseconds limit, const char *path)
+Outcome run(std::string_view in, std::chrono::milliseconds limit,
+    const char *path)
 {
 	Child c = start(path);
 	auto deadline = clock_type::now() + limit;
 	bool in_time = pump(c, in, true, deadline, [] { return false; });
 	auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
 	    deadline - clock_type::now());
-	Run r = finish(c, in_time ? std::max(left, 1ms) : 0ms);
+	Outcome r = finish(c, in_time ? std::max(left, 1ms) : 0ms);
 	r.timed_out = r.timed_out || !in_time;
 	return r;
 }
@@ -235,7 +236,7 @@ std::string visible(std::string_view s)
 	return v;
 }
 
-void expect_run(const Run &r, std::string_view want)
+void expect_run(const Outcome &r, std::string_view want)
 {
 	EXPECT_FALSE(r.timed_out) << "did not finish in time";
 	EXPECT_EQ(r.status, 0) << "exit status";

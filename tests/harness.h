@@ -24,7 +24,7 @@ struct Case {
 	std::string_view out;
 };
 
-struct Run {
+struct Outcome {
 	std::string out, err;
 	int status = -1;         // exit status, or -signal when killed
 	bool timed_out = false;
@@ -36,8 +36,8 @@ inline constexpr auto default_limit = 10s;
 inline const char *const program = PROGRAM_PATH;
 
 // Runs the program on the input and gathers everything it writes.
-Run run(std::string_view in, std::chrono::milliseconds limit = default_limit,
-    const char *path = program);
+Outcome run(std::string_view in,
+    std::chrono::milliseconds limit = default_limit, const char *path = program);
 
 // The bytes as a C string literal body: \n, \r, \t, \\, \" and a
 // three-digit octal escape (\000, \377) for anything else outside printable
@@ -45,7 +45,7 @@ Run run(std::string_view in, std::chrono::milliseconds limit = default_limit,
 std::string visible(std::string_view s);
 
 // Checks one run: exact stdout, empty stderr, exit 0, in time.
-void expect_run(const Run &r, std::string_view want);
+void expect_run(const Outcome &r, std::string_view want);
 
 // Runs the input and checks it as above.
 void expect_filter(std::string_view in, std::string_view want,
@@ -67,7 +67,7 @@ bool send(Child &c, std::string_view bytes);
 bool await_output(Child &c, std::string_view want,
     std::chrono::milliseconds limit = 5s);
 // Closes the input, collects the rest and waits for the exit.
-Run finish(Child &c, std::chrono::milliseconds limit = default_limit);
+Outcome finish(Child &c, std::chrono::milliseconds limit = default_limit);
 
 // One step of a conversation: the bytes sent, then the whole output
 // expected once the program has answered them.

@@ -6,7 +6,7 @@ const char *const sh = program;	// /bin/sh
 
 TEST(Harness, PassesOutputThroughExactly)
 {
-	::Run r = run("printf 'a\\000b\\r\\n'", 5s, sh);
+	Outcome r = run("printf 'a\\000b\\r\\n'", 5s, sh);
 	EXPECT_FALSE(r.timed_out);
 	EXPECT_EQ(r.status, 0);
 	EXPECT_EQ(r.out, "a\0b\r\n"sv);
@@ -22,7 +22,7 @@ TEST(Harness, SeesStatusStderrAndSignals)
 
 TEST(Harness, TimesOutAHang)
 {
-	::Run r = run("exec sleep 30", 300ms, sh);
+	Outcome r = run("exec sleep 30", 300ms, sh);
 	EXPECT_TRUE(r.timed_out);
 	EXPECT_EQ(r.status, -SIGKILL);
 }
@@ -31,7 +31,7 @@ TEST(Harness, TimesOutAHang)
 TEST(Harness, TimesOutAHangAfterClosedOutputs)
 {
 	auto t0 = std::chrono::steady_clock::now();
-	::Run r = run("exec >&- 2>&-; exec sleep 30", 300ms, sh);
+	Outcome r = run("exec >&- 2>&-; exec sleep 30", 300ms, sh);
 	EXPECT_TRUE(r.timed_out);
 	EXPECT_LT(std::chrono::steady_clock::now() - t0, 5s);
 }
@@ -40,7 +40,7 @@ TEST(Harness, TimesOutAHangAfterClosedOutputs)
 TEST(Harness, SurvivesAProgramThatStopsReading)
 {
 	std::string in = "echo done; exit 0\n" + std::string(4 << 20, '#');
-	::Run r = run(in, 5s, sh);
+	Outcome r = run(in, 5s, sh);
 	EXPECT_FALSE(r.timed_out);
 	EXPECT_EQ(r.out, "done\n");
 }

@@ -585,7 +585,7 @@ struct Hostile : testing::TestWithParam<Built> {
 			return true;
 		}
 		tried++;
-		::Run r = run(in, limit, GetParam().path);
+		Outcome r = run(in, limit, GetParam().path);
 		std::string why;
 		if (r.timed_out)
 			why = "did not finish in time";
