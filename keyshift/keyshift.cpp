@@ -4,9 +4,10 @@
 // a key on one of the four unshifted keyboard rows to the key two places to
 // its left on the same row and leaves every other byte as it is.
 
-#include <cstdio>
+#include <algorithm>
 #include <cstring>
-#include <iostream>
+
+#include "../io.h"
 
 // The unshifted keys of each row, left to right.  The backslash ends the
 // home row, after the apostrophe, so it maps to the semicolon.
@@ -17,26 +18,19 @@ static const char *const rows[] = {
 	"zxcvbnm,./",
 };
 
-// Returns a lower-cased copy of s, up to its first zero byte; only A to Z
-// change.  The copy lives in a buffer of strlower's own, good until the
-// next call, and holds at most 271 bytes, as much as one piece of a line.
-static const char *
-strlower(const char *s)
+// Copies n bytes from s to low, lower-cased: only A to Z change.
+static void
+strlower(char *low, const char *s, size_t n)
 {
-	static char low[272];
-	size_t i;
-
-	for (i = 0; i < sizeof low - 1 && s[i] != '\0'; i++)
+	for (size_t i = 0; i < n; i++)
 		low[i] = s[i] >= 'A' && s[i] <= 'Z' ? static_cast<char>(s[i] + 32) : s[i];
-	low[i] = '\0';
-	return low;
 }
 
 int
 main()
 {
 	unsigned char keymap[256];
-	char line[272];
+	bool open = false;	// a line has begun and its line feed is not out
 	bool cut = false;	// a zero byte has ended this line's output
 
 	for (int b = 0; b < 256; b++)
@@ -45,31 +39,37 @@ main()
 		for (int i = 2; row[i] != '\0'; i++)
 			keymap[static_cast<unsigned char>(row[i])] = row[i - 2];
 
-	// A line is read in pieces of at most 271 bytes, so one of any length
-	// needs no more room than that; a last line without a line feed still
-	// counts.  Only when not one byte is left does the read come back empty.
-	for (;;) {
-		std::cin.getline(line, sizeof line);
-		if (std::cin.gcount() == 0)
-			return 0;
-		// The read fails only when the piece filled line and the line
-		// goes on.
-		bool more = std::cin.fail();
-		std::cin.clear();
-
+	// The input is taken a block at a time, each line or piece of a line
+	// lower-cased and mapped straight into the output, so a line of any
+	// length needs no room of its own.
+	while (ip < ie || refill()) {
+		char *nl = static_cast<char *>(std::memchr(ip, '\n', static_cast<size_t>(ie - ip)));
+		char *end = nl != nullptr ? nl : ie;
 		if (!cut) {
-			strcpy(line, strlower(line));
-			for (const char *p = line; *p != '\0'; p++)
-				putchar(keymap[static_cast<unsigned char>(*p)]);
-			// A zero byte inside a full piece ends the line's output
-			// there: the rest of the line is read and dropped.
-			cut = strlen(line) < sizeof line - 1;
+			// A zero byte ends the line's output there; the rest of
+			// the line is read and dropped.
+			char *z = static_cast<char *>(std::memchr(ip, '\0', static_cast<size_t>(end - ip)));
+			cut = z != nullptr;
+			for (char *p = ip, *e = cut ? z : end; p < e;) {
+				size_t n = std::min(static_cast<size_t>(e - p), sizeof obuf);
+				char *low = outroom(n);
+				strlower(low, p, n);
+				for (size_t i = 0; i < n; i++)
+					low[i] = keymap[static_cast<unsigned char>(low[i])];
+				olen += n;
+				p += n;
+			}
 		}
-		if (!more) {
-			putchar('\n');
-			// Each line is out before the next one is read.
-			fflush(stdout);
+		open = nl == nullptr;
+		ip = end;
+		if (nl != nullptr) {
+			ip++;
+			putbyte('\n');
 			cut = false;
 		}
 	}
+	// A last line without a line feed still gets one.
+	if (open)
+		putbyte('\n');
+	return 0;
 }

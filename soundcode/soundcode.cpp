@@ -1,8 +1,7 @@
 // soundcode: writes for each word a line of digits for the sound of its
 // consonants, one digit per run of capital letters of one sound class.
 
-#include <cctype>
-#include <cstdio>
+#include "../io.h"
 
 static char str[256];	// code digit of each byte, 0 for none
 
@@ -33,26 +32,22 @@ main()
 	// Words are split at white space as "%s" splits them.  Each character
 	// is coded as it is read, so a word of any length needs no room.
 	for (;;) {
-		while ((c = getchar()) != EOF && isspace(c))
-			;
-		if (c == EOF)
+		if ((c = skipspace()) == EOF)
 			return 0;
 		last = -1;
-		for (; c != EOF && c != '\0' && !isspace(c); c = getchar()) {
+		for (; c != EOF && c != '\0' && !space(c); c = getbyte()) {
 			int code = str[c];
 			if (code == 0) {
 				last = -1;	// an uncoded character ends the run
 			} else if (code != last) {
-				putchar(code);
+				putbyte(code);
 				last = code;
 			}
 		}
 		// A zero byte ends what is coded of its word, as it ends a C
 		// string: the rest of the word gives no digits.
-		while (c != EOF && !isspace(c))
-			c = getchar();
-		putchar('\n');
-		// Each line is out before the next word is read.
-		fflush(stdout);
+		while (c != EOF && !space(c))
+			c = getbyte();
+		putbyte('\n');
 	}
 }

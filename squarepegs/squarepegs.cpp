@@ -5,7 +5,8 @@
 // is then a table lookup.
 
 #include <cmath>
-#include <iostream>
+
+#include "../io.h"
 
 static int type[64];	// type[N]: numbers placed on N pegs; 0 where unset
 
@@ -46,15 +47,15 @@ main()
 	int count, n;
 
 	gen();
-	if (!(std::cin >> count))
+	if (readint(&count) != 1)
 		return 0;
 	for (; count > 0; count--) {
 		// A missing or unreadable query ends the run: answers stop with
 		// the last query that could be read.
-		if (!(std::cin >> n))
+		if (readint(&n) != 1)
 			break;
-		// std::endl flushes: each answer is out before the next query.
-		std::cout << (n >= 0 && n < 64 ? type[n] : 0) << std::endl;
+		putint(n >= 0 && n < 64 ? type[n] : 0);
+		putbyte('\n');
 	}
 	return 0;
 }

@@ -168,29 +168,42 @@ TEST(Keyshift, AnswersEachLineBeforeTheNext)
 	}, "hello\n\ngate 7\n");
 }
 
-// strlower: a copy of its own, lower-cased up to the first zero byte,
-// the argument untouched.  Expected values by hand.
+// strlower: a lower-cased copy of n bytes, the source untouched; only A to
+// Z change, and a zero byte is copied like any other.  Expected values by
+// hand.
 TEST(Keyshift, StrlowerCopies)
 {
 	const struct {
-		const char *in, *want;
+		std::string_view in, want;
 	} rows[] = {
-		{"", ""},
-		{"AZaz@[`{", "azaz@[`{"},
-		{"Hello, World 09", "hello, world 09"},
-		{"\xc0\xc1\xda\xff", "\xc0\xc1\xda\xff"},
+		{""sv, ""sv},
+		{"AZaz@[`{"sv, "azaz@[`{"sv},
+		{"Hello, World 09"sv, "hello, world 09"sv},
+		{"\xc0\xc1\xda\xff"sv, "\xc0\xc1\xda\xff"sv},
+		{"AB\0CD"sv, "ab\0cd"sv},
 	};
 	for (auto &r : rows) {
-		char arg[64];
-		strcpy(arg, r.in);
-		const char *got = strlower(arg);
-		EXPECT_NE(got, arg);
-		EXPECT_STREQ(got, r.want);
-		EXPECT_STREQ(arg, r.in) << "argument changed";
+		std::string arg(r.in), low(r.in.size() + 1, '#');
+		strlower(low.data(), arg.data(), arg.size());
+		EXPECT_EQ(low, std::string(r.want) + "#");
+		EXPECT_EQ(arg, r.in) << "argument changed";
 	}
-	char arg[] = "AB\0CD";
-	EXPECT_EQ(std::string_view(strlower(arg)), "ab"sv);
-	// a string longer than its buffer: only the first 271 bytes are copied
-	std::string big(300, 'Q');
-	EXPECT_EQ(std::string_view(strlower(big.c_str())), std::string(271, 'q'));
+}
+
+// Lines far longer than an input block, with zero bytes here and there:
+// wherever the blocks end, each line gives what it gives alone.
+TEST(Keyshift, LongLinesAcrossBlocks)
+{
+	const std::string_view pattern = "Jdut 9 KT''[ R[Y'G!\x80\t"sv;
+	std::string in, want;
+	for (size_t len : {65535u, 65536u, 65537u, 200000u}) {
+		std::string line;
+		for (size_t i = 0; i < len; i++)
+			line += pattern[i % pattern.size()];
+		std::string cut = line;
+		cut[len - 2] = '\0';
+		in += line + '\n' + cut + '\n';
+		want += mapped(line) + mapped(cut);
+	}
+	expect_filter(in + "Jdut", want + "gate\n");
 }

@@ -5,7 +5,8 @@
 // looked up in it.
 
 #include <cmath>
-#include <cstdio>
+
+#include "../io.h"
 
 static double tree[28];	// tree[n] = C(n) for n = 1 to 24, tree[0] = 0
 
@@ -29,7 +30,7 @@ main()
 	gen();
 	// A token that is not a number ends the run like the end of input:
 	// x would keep its old value and be answered again forever.
-	while (scanf("%lf", &x) == 1) {
+	while (readdouble(&x) == 1) {
 		// Written as "greater than" so that a NaN, greater than nothing,
 		// runs off the end and gets 25.
 		for (k = 0; k < 25; k++)
@@ -38,8 +39,8 @@ main()
 		// A number just above an entry, by less than 1e-9, is that entry.
 		if (k > 0 && std::fabs(tree[k - 1] - x) < 1e-9)
 			k--;
-		printf("%d\n", k);
-		fflush(stdout);	// each answer is out before the next number is read
+		putint(k);
+		putbyte('\n');
 	}
 	return 0;
 }
