@@ -15,10 +15,11 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <limits>
 #include <utility>
 #include <vector>
+
+#include "../io.h"
 
 static_assert(std::numeric_limits<long double>::digits >= 64,
     "the loop's rounding needs the 64-bit significand of x87 long double");
@@ -347,16 +348,13 @@ main()
 
 	// A pair that cannot be read whole ends the run: a lone last number
 	// or a token that is not a number prints nothing more.
-	while (std::scanf("%lf%lf", &n, &k) == 2) {
+	while (readdouble(&n) == 1 && readdouble(&k) == 1) {
 		// A pair whose loop could never end has no answer: like a
 		// token that is not a number, it ends the run.
 		if (endless(n, k))
 			break;
 		double sum = binom(n, k);
-		std::printf("%.0f\n", whole(n, k) ? settle(n, k, sum) :
-		    std::floor(sum));
-		// Each answer is out before the next pair is read.
-		std::fflush(stdout);
+		putfmt("%.0f\n", whole(n, k) ? settle(n, k, sum) : std::floor(sum));
 	}
 	return 0;
 }

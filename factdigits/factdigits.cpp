@@ -5,12 +5,12 @@
 // numbers, so n beyond the old fixed limit of 1774 is answered exactly too,
 // in time that grows with the square of n.
 
-#include <cctype>
-#include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
+
+#include "../io.h"
 
 // a * b for decimal strings, in a buffer of spmul's own that stays valid
 // until its next call.  The product has strlen(a) + strlen(b) - 1 digits,
@@ -89,34 +89,6 @@ fact(int n)
 	return prod.data();
 }
 
-// Reads an int as "%d" does, leaving the byte after the digits unread.
-// False at the end of input, before a token that is not a number, and for
-// a number beyond the int range, which "%d" would not report.
-static bool
-readint(int *n)
-{
-	int c;
-	long long v = 0;
-
-	while ((c = std::getchar()) != EOF && std::isspace(c))
-		;
-	bool neg = c == '-';
-	if (c == '-' || c == '+')
-		c = std::getchar();
-	if (c == EOF || !std::isdigit(c))
-		return false;
-	for (; c != EOF && std::isdigit(c); c = std::getchar()) {
-		v = v * 10 + (c - '0');
-		if (v > -static_cast<long long>(INT_MIN))
-			return false;
-	}
-	std::ungetc(c, stdin);
-	if (!neg && v > INT_MAX)
-		return false;
-	*n = static_cast<int>(neg ? -v : v);
-	return true;
-}
-
 int
 main()
 {
@@ -129,7 +101,7 @@ main()
 	// A negative number has no factorial.  It ends the run like a token
 	// that is no number: skipping it would shift every later answer off
 	// the line of its case.
-	while (readint(&n) && n >= 0) {
+	while (readint(&n) == 1 && n >= 0) {
 		while (sums.size() <= static_cast<size_t>(n)) {
 			digits = fact(static_cast<int>(sums.size()));
 			long long sum = 0;
@@ -137,9 +109,8 @@ main()
 				sum += d - '0';
 			sums.push_back(sum);
 		}
-		std::printf("%lld\n", sums[n]);
-		// Each answer is out before the next number is read.
-		std::fflush(stdout);
+		putint(sums[n]);
+		putbyte('\n');
 	}
 	return 0;
 }

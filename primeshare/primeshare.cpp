@@ -5,10 +5,10 @@
 // once from the rule); nothing is tested for primality there.  Any other
 // 32-bit n gets an exact primality test instead of an unchecked table read.
 
-#include <cctype>
 #include <cstdint>
-#include <cstdio>
 #include <limits>
+
+#include "../io.h"
 
 static_assert(std::numeric_limits<long double>::digits >= 64,
     "the share needs a long double with a 64-bit significand");
@@ -77,50 +77,39 @@ flag(int64_t n)
 	return isprime(m * m + m + 41);
 }
 
-// Reads one number as "%ld" does with a 32-bit long: white space, a sign,
-// decimal digits, leaving the byte after them unread.  False at the end of
-// input, at a non-number, and at a number that does not fit in 32 bits.
-static bool
-readnum(long *v)
-{
-	long x = 0;
-	bool neg = false;
-	int c;
+// below[n]: how many of the flags 0 to n - 1 are 1, so that a range inside
+// the table is counted in two reads rather than one per number.
+static int below[10001];
 
-	while ((c = getchar()) != EOF && isspace(c))
-		;
-	if (c == '+' || c == '-') {
-		neg = c == '-';
-		c = getchar();
-	}
-	if (c == EOF || !isdigit(c))
-		return false;
-	for (; c != EOF && isdigit(c); c = getchar())
-		if ((x = x * 10 + (c - '0')) > 2147483648L)
-			return false;
-	ungetc(c, stdin);
-	if (!neg && x == 2147483648L)
-		return false;
-	*v = neg ? -x : x;
-	return true;
+// Counts the n from a to b whose flag is 1.  64 bits: a 32-bit range holds
+// up to 2^32 numbers.
+static int64_t
+count(int64_t a, int64_t b)
+{
+	int64_t c = 0;
+
+	if (a >= 0 && b < 10000)
+		return a <= b ? below[b + 1] - below[a] : 0;
+	for (int64_t n = a; n <= b; n++)
+		c += flag(n);
+	return c;
 }
 
 int
 main()
 {
-	long a, b;
+	int a, b;	// as "%ld" reads them into a 32-bit long
 
-	while (readnum(&a) && readnum(&b)) {
-		// 64 bits: a 32-bit range holds up to 2^32 numbers.
-		int64_t count = 0;
-		for (int64_t n = a; n <= b; n++)
-			count += flag(n);
+	for (int n = 0; n < 10000; n++)
+		below[n + 1] = below[n] + prime[n];
+	// A pair that cannot be read whole ends the run: a lone last number or
+	// a token that is not a number (or beyond 32 bits) prints nothing more.
+	while (readint(&a) == 1 && readint(&b) == 1) {
 		int64_t size = (int64_t)b - a + 1;
 		// The quotient stays in long double and only the product becomes a
 		// double: rounding 93/160 first would print 58.125 as 58.13.
-		double share = (long double)count / size * 100.0;
-		printf("%.2lf\n", share);
-		fflush(stdout);	// each answer is out before the next pair is read
+		double share = (long double)count(a, b) / size * 100.0;
+		putfmt("%.2lf\n", share);
 	}
 	return 0;
 }

@@ -5,127 +5,24 @@
 // speed is a step function of time, so the distance is summed interval by
 // interval, from the time of one record to the next.
 
-#include <cctype>
-#include <climits>
-#include <cstdio>
-#include <cstdlib>
+#include "../io.h"
 
-static int	readint(int *);
 static bool	colon();
-static bool	readspeed(double *);
-static bool	word(int, char *);
 static void	skipline();
 static long double span(int, int);
 static void	report(int, int, int, double);
-
-// Reads a decimal int the way "%d" does: white space skipped, an optional
-// sign, digits, the byte after them left unread.  Returns 1 on a number,
-// 0 where none stands (or one beyond the int range), EOF where the input
-// ends before a digit.
-static int
-readint(int *v)
-{
-	int c, neg = 0;
-	long long n = 0;
-	bool over = false;
-
-	while ((c = getchar()) != EOF && isspace(c))
-		;
-	if (c == '+' || c == '-') {
-		neg = c == '-';
-		c = getchar();
-	}
-	if (c == EOF)
-		return EOF;
-	if (!isdigit(c)) {
-		ungetc(c, stdin);
-		return 0;
-	}
-	for (; c != EOF && isdigit(c); c = getchar()) {
-		n = n * 10 + (c - '0');
-		if (n > static_cast<long long>(INT_MAX) + neg) {
-			over = true;
-			n = 0;	// keep reading the digits, they belong to it
-		}
-	}
-	if (c != EOF)
-		ungetc(c, stdin);
-	if (over)
-		return 0;
-	*v = static_cast<int>(neg ? -n : n);
-	return 1;
-}
 
 // A colon must follow the number directly.  Anything else is put back so
 // that a line feed in its place still ends this line, not the next.
 static bool
 colon()
 {
-	int c = getchar();
+	int c = getbyte();
 
 	if (c == ':')
 		return true;
-	if (c != EOF)
-		ungetc(c, stdin);
+	ungetbyte(c);
 	return false;
-}
-
-// Reads a speed as "%lf" does.  Numbers with digits are left to scanf,
-// which puts back the byte that ends or breaks them.  The words are read
-// here, because scanf keeps the byte that breaks a cut-short "inf" or
-// "nan": were that byte a line feed, dropping the damaged line would take
-// the next line with it.
-static bool
-readspeed(double *v)
-{
-	char num[10];	// a sign, "infinity", a NUL
-	int c, n = 0;
-
-	while ((c = getchar()) != EOF && isspace(c))
-		;
-	if (c == '+' || c == '-') {
-		num[n++] = static_cast<char>(c);
-		c = getchar();
-	}
-	if (isdigit(c) || c == '.') {
-		// The sign is read already; the negated value is the one
-		// strtod gives for the signed text.
-		ungetc(c, stdin);
-		if (scanf("%lf", v) != 1)
-			return false;
-		if (n > 0 && num[0] == '-')
-			*v = -*v;
-		return true;
-	}
-	if (!word(c, num + n))
-		return false;
-	*v = strtod(num, nullptr);
-	return true;
-}
-
-// Matches "inf", "infinity" or "nan" in any case, from the letter `c`
-// already read, into `w`.  Like scanf it takes "infinity" whole where it
-// can and settles for "inf" when the letters stop after it ("infx" is inf
-// followed by an x); the byte after the word, or the one that breaks it,
-// is left unread.
-static bool
-word(int c, char *w)
-{
-	const char *full = tolower(c) == 'i' ? "infinity" : "nan";
-	int i = 0;
-
-	while (c != EOF && tolower(c) == full[i]) {
-		w[i++] = static_cast<char>(c);
-		if (full[i] == '\0') {
-			w[i] = '\0';
-			return true;
-		}
-		c = getchar();
-	}
-	if (c != EOF)
-		ungetc(c, stdin);
-	w[i] = '\0';
-	return i == 3;
 }
 
 // Drops a damaged record: the rest of the line the read failed on, up to
@@ -135,7 +32,7 @@ skipline()
 {
 	int c;
 
-	while ((c = getchar()) != EOF && c != '\n')
+	while ((c = getbyte()) != EOF && c != '\n')
 		;
 }
 
@@ -152,17 +49,17 @@ static void
 report(int h, int m, int s, double dist)
 {
 	if (h <= 9)
-		putchar('0');
-	printf("%d:", h);
+		putbyte('0');
+	putint(h);
+	putbyte(':');
 	if (m <= 9)
-		putchar('0');
-	printf("%d:", m);
+		putbyte('0');
+	putint(m);
+	putbyte(':');
 	if (s <= 9)
-		putchar('0');
-	printf("%d", s);
-	printf(" %.2lf km", dist);
-	putchar('\n');
-	fflush(stdout);	// each answer is out before the next line is read
+		putbyte('0');
+	putint(s);
+	putfmt(" %.2lf km\n", dist);
 }
 
 int
@@ -183,9 +80,11 @@ main()
 		// space, a carriage return or anything else makes a speed
 		// record, whose speed may then come from the next line.  A
 		// last line ending at the seconds is a query.
-		sep = getchar();
+		sep = getbyte();
 		bool query = sep == '\n' || sep == EOF;
-		if (!query && !readspeed(&speed)) {
+		// A speed that is no number costs only its line: the byte that
+		// broke it, a line feed perhaps, is left for skipline.
+		if (!query && readdouble(&speed) != 1) {
 			skipline();
 			continue;
 		}

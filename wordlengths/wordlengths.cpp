@@ -6,8 +6,9 @@
 // the word with the one that starts the next line.  Words of more than 39
 // letters are counted in a table of their own and listed after the others.
 
-#include <cstdio>
 #include <map>
+
+#include "../io.h"
 
 // Classifies one byte: -1 ends the word, 0 belongs to it without counting,
 // 1 is a counted letter.  pch is the last byte that was a letter, an
@@ -33,19 +34,29 @@ chk(char c)
 	}
 }
 
+// One line "L N": N words of L letters.
+static void
+report(long long l, long long n)
+{
+	putint(l);
+	putbyte(' ');
+	putint(n);
+	putbyte('\n');
+}
+
 int
 main()
 {
 	int ch;
 
-	while ((ch = getchar()) != EOF) {
+	while ((ch = getbyte()) != EOF) {
 		// 64-bit counts and lengths: no input is long enough to wrap them.
 		long long freq[40] = {0};	// freq[0] collects empty words
 		std::map<long long, long long> longer;	// beyond 39 letters
 		long long len = 0;
 
 		// A word still open at the "#" or the end of input is dropped.
-		for (; ch != '#' && ch != EOF; ch = getchar()) {
+		for (; ch != '#' && ch != EOF; ch = getbyte()) {
 			int r = chk(static_cast<char>(ch));
 			if (r >= 0) {
 				len += r;
@@ -60,15 +71,13 @@ main()
 
 		for (int l = 1; l < 40; l++)
 			if (freq[l] != 0)
-				printf("%d %lld\n", l, freq[l]);
+				report(l, freq[l]);
 		for (auto [l, n] : longer)
-			printf("%lld %lld\n", l, n);
+			report(l, n);
 		if (ch == EOF)
 			return 0;
-		// Only a block ended by "#" gets the empty line.  The flush puts
-		// the block's answer out before the next block is read.
-		putchar('\n');
-		fflush(stdout);
+		// Only a block ended by "#" gets the empty line.
+		putbyte('\n');
 	}
 	return 0;
 }

@@ -7,14 +7,13 @@
 // on that, so the sort is not replaced by a library one.
 
 #include <algorithm>
-#include <cctype>
-#include <climits>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
-#include <iostream>
 #include <string>
+#include <unordered_map>
 #include <vector>
+
+#include "../io.h"
 
 static double take;		// each dictionary value is read here first
 static std::vector<double> dollar;	// dollar[i]: value of the word in row i
@@ -28,51 +27,17 @@ static std::vector<double> dollar;	// dollar[i]: value of the word in row i
 static bool
 getword(std::string &w, size_t keep)
 {
-	int c;
+	int c = skipspace();
 
-	while ((c = std::getchar()) != EOF && std::isspace(c))
-		;
 	if (c == EOF)
 		return false;
 	w.clear();
 	do
 		if (w.size() < keep)
 			w += static_cast<char>(c);
-	while ((c = std::getchar()) != EOF && !std::isspace(c));
-	if (c != EOF)
-		std::ungetc(c, stdin);
+	while ((c = getbyte()) != EOF && !space(c));
+	ungetbyte(c);
 	w.resize(std::strlen(w.c_str()));
-	return true;
-}
-
-// Reads what "%d" reads, but fails where the number does not fit an int.
-static bool
-getint(int &v)
-{
-	int c, sign = 1;
-	long long n = 0;
-	bool digits = false, big = false;
-
-	while ((c = std::getchar()) != EOF && std::isspace(c))
-		;
-	if (c == '-' || c == '+') {
-		sign = c == '-' ? -1 : 1;
-		c = std::getchar();
-	}
-	for (; c != EOF && std::isdigit(c); c = std::getchar()) {
-		digits = true;
-		n = n * 10 + (c - '0');
-		if (n > static_cast<long long>(INT_MAX) + 1) {
-			big = true;
-			n = 0;	// refused anyway; the rest of the digits are read
-		}
-	}
-	if (c != EOF)
-		std::ungetc(c, stdin);
-	n *= sign;
-	if (!digits || big || n > INT_MAX)
-		return false;
-	v = static_cast<int>(n);
 	return true;
 }
 
@@ -162,13 +127,13 @@ main()
 	size_t longest = 1;	// the longest dictionary word, "." at least
 	int n, m;
 
-	if (!getint(n) || !getint(m))
+	if (readint(&n) != 1 || readint(&m) != 1)
 		return 0;
 
 	// A dictionary cut short, or a value that is no number, leaves the
 	// rest of the input out of step: nothing after it can be answered.
 	for (int i = 0; i < n; i++) {
-		if (!getword(word, SIZE_MAX) || std::scanf("%lf", &take) != 1)
+		if (!getword(word, SIZE_MAX) || readdouble(&take) != 1)
 			return 0;
 		longest = std::max(longest, word.size());
 		words.push_back(word);
@@ -177,6 +142,14 @@ main()
 	n = static_cast<int>(words.size());	// a negative n reads nothing
 	quicksort(words, 0, n - 1);
 
+	// Which row a search finds depends on the word alone, so the search
+	// runs once for each dictionary word and a text word is then found by
+	// its hash.  A word that is in no row is in no search's path either.
+	std::unordered_map<std::string, int> found;
+	for (const std::string &w : words)
+		if (!found.contains(w))
+			found.emplace(w, binarysearch(words, w, n));
+
 	for (; m > 0; m--) {
 		double sum = 0;
 		for (;;) {
@@ -184,16 +157,16 @@ main()
 				return 0;	// an unfinished text prints nothing
 			if (word == ".")
 				break;
-			int k = binarysearch(words, word, n);
+			auto k = found.find(word);
 			// The addition is carried in extended precision and only
 			// then rounded to the double sum: rounding twice decides
 			// the last bit of a sum now and then, and users rely on it.
-			if (k >= 0)
+			if (k != found.end())
 				sum = static_cast<double>(
-				    static_cast<long double>(sum) + dollar[k]);
+				    static_cast<long double>(sum) + dollar[k->second]);
 		}
-		// std::endl flushes: each sum is out before the next text is read.
-		std::cout << sum << std::endl;
+		// As a stream writes a double by default: six significant digits.
+		putfmt("%g\n", sum);
 	}
 	return 0;
 }
