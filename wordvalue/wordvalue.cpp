@@ -7,10 +7,11 @@
 // on that, so the sort is not replaced by a library one.
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <string>
-#include <unordered_map>
+#include <string_view>
 #include <vector>
 
 #include "../io.h"
@@ -31,12 +32,17 @@ getword(std::string &w, size_t keep)
 
 	if (c == EOF)
 		return false;
-	w.clear();
-	do
-		if (w.size() < keep)
-			w += static_cast<char>(c);
-	while ((c = getbyte()) != EOF && !space(c));
 	ungetbyte(c);
+	w.clear();
+	// The word is taken a run of the input block at a time.
+	do {
+		char *p = ip;
+		while (p < ie && !space(static_cast<unsigned char>(*p)))
+			p++;
+		size_t n = static_cast<size_t>(p - ip);
+		w.append(ip, std::min(n, keep - std::min(keep, w.size())));
+		ip = p;
+	} while (ip == ie && refill());
 	w.resize(std::strlen(w.c_str()));
 	return true;
 }
@@ -119,6 +125,25 @@ binarysearch(const std::vector<std::string> &words, const std::string &key,
 	return -1;
 }
 
+// A table of the dictionary's words by hash, open addressing in a power of
+// two slots, at least twice as many as the words.
+struct slot {
+	size_t hash;
+	int row;	// -1 while empty
+};
+
+// The slot holding w, or the empty one where it goes.
+static slot &
+lookup(std::vector<slot> &table, const std::vector<std::string> &words,
+    std::string_view w, size_t hash)
+{
+	for (size_t i = hash;; i++) {
+		slot &s = table[i & (table.size() - 1)];
+		if (s.row < 0 || (s.hash == hash && words[s.row] == w))
+			return s;
+	}
+}
+
 int
 main()
 {
@@ -145,10 +170,13 @@ main()
 	// Which row a search finds depends on the word alone, so the search
 	// runs once for each dictionary word and a text word is then found by
 	// its hash.  A word that is in no row is in no search's path either.
-	std::unordered_map<std::string, int> found;
-	for (const std::string &w : words)
-		if (!found.contains(w))
-			found.emplace(w, binarysearch(words, w, n));
+	std::vector<slot> found(std::bit_ceil(2 * words.size() + 1), {0, -1});
+	for (const std::string &w : words) {
+		size_t h = std::hash<std::string_view>{}(w);
+		slot &s = lookup(found, words, w, h);
+		if (s.row < 0)
+			s = {h, binarysearch(words, w, n)};
+	}
 
 	for (; m > 0; m--) {
 		double sum = 0;
@@ -157,13 +185,14 @@ main()
 				return 0;	// an unfinished text prints nothing
 			if (word == ".")
 				break;
-			auto k = found.find(word);
+			int k = lookup(found, words, word,
+			    std::hash<std::string_view>{}(word)).row;
 			// The addition is carried in extended precision and only
 			// then rounded to the double sum: rounding twice decides
 			// the last bit of a sum now and then, and users rely on it.
-			if (k != found.end())
+			if (k >= 0)
 				sum = static_cast<double>(
-				    static_cast<long double>(sum) + dollar[k->second]);
+				    static_cast<long double>(sum) + dollar[k]);
 		}
 		// As a stream writes a double by default: six significant digits.
 		putfmt("%g\n", sum);
