@@ -4,7 +4,6 @@
 // a key on one of the four unshifted keyboard rows to the key two places to
 // its left on the same row and leaves every other byte as it is.
 
-#include <algorithm>
 #include <cstring>
 
 #include "../io.h"
@@ -39,33 +38,39 @@ main()
 		for (int i = 2; row[i] != '\0'; i++)
 			keymap[static_cast<unsigned char>(row[i])] = row[i - 2];
 
-	// The input is taken a block at a time, each line or piece of a line
-	// lower-cased and mapped straight into the output, so a line of any
-	// length needs no room of its own.
+	// The input is mapped a block at a time, straight into the output:
+	// lines are independent and the line feed maps to itself, so a block
+	// is mapped whole up to its first zero byte, and a line of any length
+	// needs no room of its own.
 	while (ip < ie || refill()) {
-		char *nl = static_cast<char *>(std::memchr(ip, '\n', static_cast<size_t>(ie - ip)));
-		char *end = nl != nullptr ? nl : ie;
-		if (!cut) {
-			// A zero byte ends the line's output there; the rest of
-			// the line is read and dropped.
-			char *z = static_cast<char *>(std::memchr(ip, '\0', static_cast<size_t>(end - ip)));
-			cut = z != nullptr;
-			for (char *p = ip, *e = cut ? z : end; p < e;) {
-				size_t n = std::min(static_cast<size_t>(e - p), sizeof obuf);
-				char *low = outroom(n);
-				strlower(low, p, n);
-				for (size_t i = 0; i < n; i++)
-					low[i] = keymap[static_cast<unsigned char>(low[i])];
-				olen += n;
-				p += n;
+		// A zero byte ends its line's output there: the rest of the
+		// line is read and dropped, and the line feed still written.
+		if (cut) {
+			char *nl = static_cast<char *>(
+			    std::memchr(ip, '\n', static_cast<size_t>(ie - ip)));
+			if (nl == nullptr) {
+				ip = ie;
+				continue;
 			}
-		}
-		open = nl == nullptr;
-		ip = end;
-		if (nl != nullptr) {
-			ip++;
-			putbyte('\n');
+			ip = nl;
 			cut = false;
+		}
+		char *z = static_cast<char *>(
+		    std::memchr(ip, '\0', static_cast<size_t>(ie - ip)));
+		char *end = z != nullptr ? z : ie;
+		if (end > ip) {
+			size_t n = static_cast<size_t>(end - ip);
+			char *low = outroom(n);
+			strlower(low, ip, n);
+			for (size_t i = 0; i < n; i++)
+				low[i] = keymap[static_cast<unsigned char>(low[i])];
+			olen += n;
+			open = end[-1] != '\n';
+		}
+		ip = end;
+		if (z != nullptr) {
+			ip++;
+			cut = open = true;
 		}
 	}
 	// A last line without a line feed still gets one.
