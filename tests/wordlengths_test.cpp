@@ -116,8 +116,9 @@ TEST(Wordlengths, ChkRemembersLastJoiningByte)
 		{'.', -1}, {'\n', 0}, {'\'', 0}, {'\n', -1}, {'-', 0}, {'\r', 1},
 		{'\n', -1}, {'#', 1}, {'\0', 1}, {'\xff', 1},
 	};
+	char pch = 0;
 	for (auto [c, want] : steps)
-		EXPECT_EQ(chk(c), want) << "byte " << visible({&c, 1});
+		EXPECT_EQ(chk(c, pch), want) << "byte " << visible({&c, 1});
 }
 
 // Each block's lines must be out before the next block is read.
