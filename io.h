@@ -366,6 +366,23 @@ readdouble(double *v)
 	if (!any || (!hex && !seen))
 		return 0;
 
+	// Up to 15 digits times a power of ten up to 22 are two exact doubles,
+	// and one division or multiplication rounds them as strtod would.
+	if (!hex && nm <= 15 && !sticky) {
+		static const double ten[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6,
+		    1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17,
+		    1e18, 1e19, 1e20, 1e21, 1e22};
+		long long e = pos + exp - nm;
+		if (e >= -22 && e <= 22) {
+			long long m = 0;
+			for (int i = 0; i < nm; i++)
+				m = m * 10 + (mant[i] - '0');
+			double d = static_cast<double>(m);
+			d = e < 0 ? d / ten[-e] : d * ten[e];
+			*v = sign == '-' ? -d : d;
+			return 1;
+		}
+	}
 	if (sign != 0)
 		*t++ = sign;
 	if (nm == 0) {

@@ -199,4 +199,23 @@ TEST(Readers, AgreeWithScanfOnRandomTokens)
 	}
 }
 
+// Plain decimals of up to 17 digits with exponents around the powers of ten
+// that a double holds exactly, where a shortcut may be taken.
+TEST(Readers, AgreeWithScanfOnPlainDecimals)
+{
+	uint64_t s = 0x13198a2e03707344;
+	for (int i = 0; i < 200000; i++) {
+		s = s * 6364136223846793005 + 1442695040888963407;
+		std::string digits = std::to_string(s >> (s % 60));
+		digits.resize(1 + (s >> 8) % 17);
+		int point = static_cast<int>((s >> 16) % (digits.size() + 1));
+		std::string text = (s >> 24) % 2 ? "-" : "";
+		text += digits.substr(0, point) + "." + digits.substr(point);
+		text += "e" + std::to_string(static_cast<int>((s >> 32) % 61) - 30);
+		check_double(text);
+		if (HasFailure())
+			return;
+	}
+}
+
 }  // namespace
