@@ -168,6 +168,20 @@ TEST(Keyshift, AnswersEachLineBeforeTheNext)
 	}, "hello\n\ngate 7\n");
 }
 
+// Each send arrives as a read of its own, so these lines break across
+// reads: the rest of a line after a zero byte is dropped even when it comes
+// in a later read, and such a line still gets its line feed at the end of
+// input.  Expected values by hand (j g, d a, u t, t e, K h, T e).
+TEST(Keyshift, ZeroByteCutAcrossReads)
+{
+	expect_steps({
+	    {"jd\0u"sv, "ga"},
+	    {"t\nut\n", "ga\nte\n"},
+	    {"KT\0''"sv, "ga\nte\nhe"},
+	    {"[", "ga\nte\nhe"},
+	}, "ga\nte\nhe\n");
+}
+
 // strlower: a lower-cased copy of n bytes, the source untouched; only A to
 // Z change, and a zero byte is copied like any other.  Expected values by
 // hand.

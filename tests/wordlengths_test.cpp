@@ -1,5 +1,9 @@
 #include "harness.h"
 
+#include <thread>
+
+#include <sys/ioctl.h>
+
 #define main prog_main
 #include "wordlengths/wordlengths.cpp"
 #undef main
@@ -128,4 +132,33 @@ TEST(Wordlengths, AnswersEachBlockBeforeTheNext)
 	    {"hi there #", "2 1\n5 1\n\n"},
 	    {"go on #\n", "2 1\n5 1\n\n2 2\n\n"},
 	}, "2 1\n5 1\n\n2 2\n\n");
+}
+
+// Sends the bytes and waits until the program has taken them all from the
+// pipe, so that whatever is sent next reaches it in a read of its own.
+bool
+send_alone(Child &c, std::string_view bytes)
+{
+	if (!send(c, bytes))
+		return false;
+	for (int i = 0; i < 5000; i++) {
+		int left = 0;
+		if (ioctl(c.in, FIONREAD, &left) < 0)
+			return false;
+		if (left == 0)
+			return true;
+		std::this_thread::sleep_for(1ms);
+	}
+	return false;
+}
+
+// A block that comes in several reads counts as if read at once: the
+// counts, the word in progress and the hyphen before a line feed all carry
+// over from one read to the next.  Expected values by hand: a, abcd, ef.
+TEST(Wordlengths, BlockAcrossReads)
+{
+	Child c = start();
+	for (std::string_view piece : {"a ab"sv, "cd e-"sv, "\nf #"sv})
+		EXPECT_TRUE(send_alone(c, piece)) << visible(piece);
+	expect_run(finish(c), "1 1\n2 1\n4 1\n\n");
 }
