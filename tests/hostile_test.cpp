@@ -7,6 +7,7 @@
 // with exactly the answers to those cases alone: damage after them loses
 // nothing already answered.  All inputs come from fixed seeds.
 #include "harness.h"
+#include "programs.h"
 
 #include <algorithm>
 #include <cctype>
@@ -27,16 +28,6 @@ namespace {
 
 using Words = std::span<const std::string_view>;
 
-// The programs of this build, one {name, path} row each.
-struct Built {
-	std::string_view name;
-	const char *path;
-};
-const Built built[] = {
-#include "hostile_programs.inc"
-};
-
-void PrintTo(const Built &b, std::ostream *os) { *os << b.name; }
 
 // splitmix64: small, and the same sequence on every platform.
 struct Rng {

@@ -4,28 +4,20 @@
 // default ends the program quietly, by that signal, as it ends other
 // filters.
 #include "harness.h"
+#include "programs.h"
 
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <tuple>
 
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
-
-struct Built {
-	std::string_view name;
-	const char *path;
-};
-const Built built[] = {
-#include "hostile_programs.inc"
-};
-
-void PrintTo(const Built &b, std::ostream *os) { *os << b.name; }
 
 // A small valid input for each program, with at least one answer, so that
 // the program has something to write.
@@ -54,36 +46,63 @@ std::string_view input_of(std::string_view name)
 
 // Where the program's standard streams lead.
 enum class In { file, directory, closed };
-enum class Out { devfull, closed, broken_pipe };
+enum class Out { devfull, closed, gone_reader };
+
+// One way for the streams to fail, and how the program must end: exit
+// status 1 and the line "NAME: WHAT error: REASON", or killed by SIGPIPE
+// without a word where that signal keeps its default action.
+struct Failure {
+	std::string_view name;
+	In in;
+	Out out;
+	bool sigpipe_default;
+	int status;	// exit status, or -signal
+	const char *what, *reason;
+};
+
+const Failure failures[] = {
+	{"FullDisk", In::file, Out::devfull, false, 1, "write",
+	    "No space left on device"},
+	{"ClosedOutput", In::file, Out::closed, false, 1, "write",
+	    "Bad file descriptor"},
+	{"GoneReaderSigpipeIgnored", In::file, Out::gone_reader, false, 1,
+	    "write", "Broken pipe"},
+	{"GoneReaderSigpipeDefault", In::file, Out::gone_reader, true,
+	    -SIGPIPE, nullptr, nullptr},
+	{"DirectoryAsInput", In::directory, Out::devfull, false, 1, "read",
+	    "Is a directory"},
+	{"ClosedInput", In::closed, Out::devfull, false, 1, "read",
+	    "Bad file descriptor"},
+};
+
+void PrintTo(const Failure &f, std::ostream *os) { *os << f.name; }
 
 struct Ended {
 	int status = -1;	// exit status, or -signal
 	std::string err;
 };
 
-// Runs the program on `in` (through a file) with its output led as asked;
-// stderr is collected.  SIGPIPE is ignored in the child unless
-// `sigpipe_default`, as the test process itself ignores it.
-Ended run_with(const char *path, std::string_view in, In inmode, Out outmode,
-    bool sigpipe_default = false)
+// Runs the program on `in` (through a file) with its streams led as `f`
+// says; stderr is collected.
+Ended run_with(const char *path, std::string_view in, const Failure &f)
 {
 	Ended e;
 	char name[] = "/tmp/iofail-XXXXXX";
 	int infd = -1;
-	if (inmode == In::file) {
+	if (f.in == In::file) {
 		infd = mkstemp(name);
 		if (infd < 0 || write(infd, in.data(), in.size()) !=
 		    static_cast<ssize_t>(in.size()))
 			return e;
 		unlink(name);
 		lseek(infd, 0, SEEK_SET);
-	} else if (inmode == In::directory) {
+	} else if (f.in == In::directory) {
 		infd = open("/", O_RDONLY | O_DIRECTORY);
 	}
 	int outfd = -1, gone[2] = {-1, -1}, err[2];
-	if (outmode == Out::devfull)
+	if (f.out == Out::devfull)
 		outfd = open("/dev/full", O_WRONLY);
-	if (outmode == Out::broken_pipe) {
+	if (f.out == Out::gone_reader) {
 		if (pipe(gone) != 0)
 			return e;
 		close(gone[0]);	// the reader has gone away
@@ -94,7 +113,8 @@ Ended run_with(const char *path, std::string_view in, In inmode, Out outmode,
 
 	pid_t pid = fork();
 	if (pid == 0) {
-		signal(SIGPIPE, sigpipe_default ? SIG_DFL : SIG_IGN);
+		// The test process ignores SIGPIPE, and children inherit that.
+		signal(SIGPIPE, f.sigpipe_default ? SIG_DFL : SIG_IGN);
 		dup2(err[1], 2);
 		if (infd >= 0)
 			dup2(infd, 0);
@@ -126,74 +146,28 @@ Ended run_with(const char *path, std::string_view in, In inmode, Out outmode,
 	return e;
 }
 
-struct IoFailure : testing::TestWithParam<Built> {
-	void SetUp() override
-	{
-		if (input_of(GetParam().name).empty())
-			FAIL() << "no input for " << GetParam().name
-			       << ": add one to the table of inputs";
-	}
-};
+struct IoFailure : testing::TestWithParam<std::tuple<Built, Failure>> {};
 
-// The expected line: the program's name, what failed, the system's reason.
-std::string line(const Built &b, const char *what, const char *reason)
+TEST_P(IoFailure, EndsAsItMust)
 {
-	return std::string(b.name) + ": " + what + " error: " + reason + "\n";
+	auto [b, f] = GetParam();
+	std::string_view in = input_of(b.name);
+	ASSERT_FALSE(in.empty()) << "no input for " << b.name
+				 << ": add one to the table of inputs";
+	Ended e = run_with(b.path, in, f);
+	EXPECT_EQ(e.status, f.status);
+	std::string line;
+	if (f.what != nullptr)
+		line = std::string(b.name) + ": " + f.what + " error: " +
+		    f.reason + "\n";
+	EXPECT_EQ(e.err, line);
 }
 
-TEST_P(IoFailure, FullDiskIsAWriteError)
-{
-	const Built &b = GetParam();
-	Ended e = run_with(b.path, input_of(b.name), In::file, Out::devfull);
-	EXPECT_EQ(e.status, 1);
-	EXPECT_EQ(e.err, line(b, "write", "No space left on device"));
-}
-
-TEST_P(IoFailure, ClosedOutputIsAWriteError)
-{
-	const Built &b = GetParam();
-	Ended e = run_with(b.path, input_of(b.name), In::file, Out::closed);
-	EXPECT_EQ(e.status, 1);
-	EXPECT_EQ(e.err, line(b, "write", "Bad file descriptor"));
-}
-
-TEST_P(IoFailure, GoneReaderIsAWriteErrorWithSigpipeIgnored)
-{
-	const Built &b = GetParam();
-	Ended e = run_with(b.path, input_of(b.name), In::file, Out::broken_pipe);
-	EXPECT_EQ(e.status, 1);
-	EXPECT_EQ(e.err, line(b, "write", "Broken pipe"));
-}
-
-// The default action stays: the program ends by SIGPIPE and says nothing.
-TEST_P(IoFailure, GoneReaderEndsQuietlyWithSigpipeDefault)
-{
-	const Built &b = GetParam();
-	Ended e = run_with(b.path, input_of(b.name), In::file, Out::broken_pipe,
-	    true);
-	EXPECT_EQ(e.status, -SIGPIPE);
-	EXPECT_EQ(e.err, "");
-}
-
-TEST_P(IoFailure, DirectoryAsInputIsAReadError)
-{
-	const Built &b = GetParam();
-	Ended e = run_with(b.path, "", In::directory, Out::devfull);
-	EXPECT_EQ(e.status, 1);
-	EXPECT_EQ(e.err, line(b, "read", "Is a directory"));
-}
-
-TEST_P(IoFailure, ClosedInputIsAReadError)
-{
-	const Built &b = GetParam();
-	Ended e = run_with(b.path, "", In::closed, Out::devfull);
-	EXPECT_EQ(e.status, 1);
-	EXPECT_EQ(e.err, line(b, "read", "Bad file descriptor"));
-}
-
-INSTANTIATE_TEST_SUITE_P(IoFailure, IoFailure, testing::ValuesIn(built),
-    [](const testing::TestParamInfo<Built> &info) {
-	    return std::string(info.param.name);
+INSTANTIATE_TEST_SUITE_P(IoFailure, IoFailure,
+    testing::Combine(testing::ValuesIn(built), testing::ValuesIn(failures)),
+    [](const testing::TestParamInfo<std::tuple<Built, Failure>> &info) {
+	    return std::string(std::get<1>(info.param).name) + "_" +
+		std::string(std::get<0>(info.param).name);
     });
 
 }  // namespace
