@@ -37,6 +37,9 @@ const Case cases[] = {
 	{"just_beyond_tolerance", "1.000000001\n"sv, "2\n"sv},
 	{"within_tolerance_of_zero", "0.0000000001\n"sv, "0\n"sv},
 	{"exactly_the_tolerance", "0.000000001\n"sv, "1\n"sv},
+	// the tolerance is the double nearest 1e-9: 9.99999999e-10 lies below
+	// it, though above 1e-9 rounded to float (about 9.99999972e-10)
+	{"just_below_the_tolerance", "0.000000000999999999\n"sv, "0\n"sv},
 	{"below_an_entry_not_tolerated", "0.9999999999\n"sv, "1\n"sv},
 	{"underflow_to_zero", "1e-400\n"sv, "0\n"sv},
 

@@ -65,9 +65,32 @@ const Case cases[] = {
 	// over 60; speed / 3600 would leave -0.00.
 	{"per_second_rate_from_per_minute", "0:0:0 9136.284\n0:-1:60\n"sv,
 	    "00:0-1:60 0.00 km\n"sv},
+	// Same emulation, on exact values lying close to a half cent.  The
+	// hours product is added to the minutes product first, all at 64
+	// bits: minutes and seconds summed first print 4157754.28, the hours
+	// product rounded to double prints that and 29382.30.
+	{"products_summed_left_to_right", "0:0:0 6272.568\n662:50:50\n"sv,
+	    "662:50:50 4157754.27 km\n"sv},
+	{"hour_product_kept_extended", "0:0:0 4810.2\n6:6:30\n"sv,
+	    "06:06:30 29382.31 km\n"sv},
+	// Same emulation: the stored distance comes last in the sum, after
+	// the three products; added first it prints 1.71.
+	{"stored_distance_added_last",
+	    "0:0:0 1.7110564769853023\n1:0:0 0.0014340083689809789\n3:44:60\n"sv,
+	    "03:44:60 1.72 km\n"sv},
+	// Same emulation: the per-minute rate is the speed over 60; the
+	// speed times a rounded 1/60 prints 0.01.
+	{"per_minute_rate_is_speed_over_60", "0:0:0 0.9\n0:1:0\n"sv,
+	    "00:01:00 0.02 km\n"sv},
+	// Same emulation: the distance is rounded to double at every record;
+	// carried at 64 bits from one query to the next it prints 9459559.52.
+	{"distance_rounded_at_each_record",
+	    "0:0:0 26271\n203:27:1\n360:4:34\n"sv,
+	    "203:27:01 5344842.25 km\n360:04:34 9459559.51 km\n"sv},
 
 	// The echo shows the numbers, each below 10 with one leading 0.
 	{"leading_zeros", "9:5:7\n"sv, "09:05:07 0.00 km\n"sv},
+	{"nine_in_every_field", "9:9:9\n"sv, "09:09:09 0.00 km\n"sv},
 	{"ten_has_no_leading_zero", "10:10:10\n"sv, "10:10:10 0.00 km\n"sv},
 	{"negative_fields_get_a_zero", "-5:-5:-5\n-10:0:0\n"sv,
 	    "0-5:0-5:0-5 0.00 km\n0-10:00:00 0.00 km\n"sv},
@@ -136,6 +159,10 @@ const Case cases[] = {
 	{"high_bytes_take_whole_line", "0:0:0 60\n1:0:0\n\xff\xfe 1:30:0\n2:0:0\n"sv,
 	    "01:00:00 60.00 km\n02:00:00 120.00 km\n"sv},
 	{"sign_without_digits", "0:0:0 60\n1:0:0\n1:-:0\n2:0:0\n"sv,
+	    "01:00:00 60.00 km\n02:00:00 120.00 km\n"sv},
+	// "%d" takes no blank between a sign and its digits.
+	{"sign_apart_from_digits",
+	    "0:0:0 60\n1:0:0\n- 1:30:0\n1:+ 30:0 0\n2:0:0\n"sv,
 	    "01:00:00 60.00 km\n02:00:00 120.00 km\n"sv},
 	{"speed_not_a_number", "0:0:0 60\n1:0:0\n1:30:5 x\n2:0:0\n"sv,
 	    "01:00:00 60.00 km\n02:00:00 120.00 km\n"sv},

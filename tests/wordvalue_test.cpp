@@ -38,6 +38,11 @@ const Case cases[] = {
 	// below 1.000005 (a single rounding gives the double above: 1.00001)
 	{"sum_rounded_twice", "2 1 a 1 b 4.9999999999217346e-06 a b .\n"sv,
 	    "1\n"sv},
+	// the sum is rounded to double after every word: 1 + 1e-18 is 1 again
+	// (half a double's step at 1 is 2^-53, about 1.1e-16), so 1 - 1 leaves
+	// 0; a sum carried at 64 bits through the text would print 9.75782e-19
+	{"sum_rounded_after_every_word", "3 1 a 1 b 1e-18 c -1 a b c .\n"sv,
+	    "0\n"sv},
 	{"sum_0_0001", "1 1 x 0.0001 x .\n"sv, "0.0001\n"sv},
 	{"sum_0_00001", "1 1 x 0.00001 x .\n"sv, "1e-05\n"sv},
 	{"sum_minus_7_25", "1 1 x -7.25 x .\n"sv, "-7.25\n"sv},
@@ -68,6 +73,9 @@ const Case cases[] = {
 
 	// dictionary and text counts
 	{"empty_dictionary_prints_0", "0 2 a . b c .\n"sv, "0\n0\n"sv},
+	// by hand: with no dictionary ".x" is still a word of its own, not
+	// the "." that ends a text, so the second text never ends
+	{"dot_with_tail_is_a_word", "0 2 .x .\n"sv, "0\n"sv},
 	{"no_texts_no_output", "1 0 a 1 a .\n"sv, ""sv},
 	{"negative_text_count", "1 -3 a 1 a .\n"sv, ""sv},
 	{"negative_size_reads_no_entries", "-1 1 a 5 a .\n"sv, "0\n"sv},
@@ -78,6 +86,13 @@ const Case cases[] = {
 	{"value_signs_and_exponents", "3 1 a +1.5 b -.5e1 c 2E-1 a b c .\n"sv,
 	    "-3.3\n"sv},
 	{"value_hexadecimal", "1 1 a 0x1p4 a .\n"sv, "16\n"sv},
+	// by hand: the value lies a hair above 1 + 2^-53, halfway between 1
+	// and the next double 1 + 2^-52, so it rounds up, and less 1 leaves
+	// 2^-52; rounded first to 64 bits it would be the halfway point itself,
+	// which goes to the even double, 1, and the sum would be 0
+	{"value_rounded_once_to_double",
+	    "2 1 a 1.00000000000000011102230246251566 b -1 a b .\n"sv,
+	    "2.22045e-16\n"sv},
 	{"value_infinity", "2 2 a inf b -INFINITY a . b .\n"sv, "inf\n-inf\n"sv},
 	{"value_nan", "1 1 a nan a .\n"sv, "nan\n"sv},
 	{"value_huge_is_infinite", "1 1 a 1e999 a .\n"sv, "inf\n"sv},
