@@ -73,6 +73,16 @@ const Case cases[] = {
 	// (quotient left in long double for its logarithm: 15)
 	{"quotient_rounded_before_log", "99999999999999.8 99999999999998.8\n"sv,
 	    "14\n"sv},
+	// (quotient formed in double, not rounded from long double: 3872; it
+	// shows only past about 2048 steps, here 4103)
+	{"quotient_rounded_from_long_double", "15372.28307793079 4103.5\n"sv,
+	    "3871\n"sv},
+	// k is 1 - 2^-34 - 2^-52, so n - k is 999999 + 2^-34 + 2^-52: through
+	// long double that is a tie at 64 bits and rounds to even, m = 999999,
+	// one step of 10^6 / 1 and a sum of exactly 7; rounded once, m is
+	// 999999 + 2^-33, x passes n and the loop does not run (1)
+	{"difference_rounded_from_long_double",
+	    "1000000 0.9999999999417921\n"sv, "7\n"sv},
 
 	// a pair that is not whole keeps the plain sum, rounding and all
 	{"non_whole_pair_keeps_loop_answer",

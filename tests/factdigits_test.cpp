@@ -152,6 +152,19 @@ TEST(Factdigits, SpmulMatchesMachineProducts)
 	}
 }
 
+// Long operands, whose columns add up hundreds of digit products: sums and
+// carries far beyond what 16 bits hold.  (10^L - 1)^2 = 10^2L - 2 * 10^L + 1
+// is L - 1 nines, an 8, L - 1 zeros and a 1.
+TEST(Factdigits, SpmulLongColumns)
+{
+	for (size_t len : {400, 2499}) {
+		std::string nines(len, '9');
+		std::string want = std::string(len - 1, '9') + "8" +
+		    std::string(len - 1, '0') + "1";
+		ASSERT_EQ(spmul(nines.c_str(), nines.c_str()), want) << len;
+	}
+}
+
 // The operands are only read, the result is a buffer of spmul's own, and
 // that buffer may be handed straight back in.
 TEST(Factdigits, SpmulOwnsItsBuffer)
