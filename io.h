@@ -24,9 +24,9 @@
 #include <unistd.h>
 
 static char ibuf[1 << 16], obuf[1 << 16];
-static char *ip = ibuf, *ie = ibuf;	// the bytes of ibuf not yet read
-static size_t olen;			// the bytes of obuf not yet written
-static bool ieof;			// the input has ended; it is not read again
+static char *ip = ibuf, *ie = ibuf; // the bytes of ibuf not yet read
+static size_t olen;                 // the bytes of obuf not yet written
+static bool ieof;                   // the input has ended; it is not read again
 
 // Reports a failed read or write of the streams and ends the run.  The
 // name is the one the program was started by, as other tools give it.
@@ -72,7 +72,7 @@ refill()
 {
 	if (ieof)
 		return false;
-	flushout();	// every answer is out before the program may block
+	flushout(); // every answer is out before the program may block
 	for (;;) {
 		ssize_t n = read(0, ibuf, sizeof ibuf);
 		if (n > 0) {
@@ -145,7 +145,7 @@ putint(long long v)
 {
 	char d[24], *p = d + sizeof d;
 	unsigned long long u = v < 0 ? 0 - static_cast<unsigned long long>(v) :
-	    static_cast<unsigned long long>(v);
+	                               static_cast<unsigned long long>(v);
 
 	do
 		*--p = static_cast<char>('0' + u % 10);
@@ -167,7 +167,8 @@ putfmt(const char *fmt, ...)
 		flushout();
 	for (;;) {
 		va_start(ap, fmt);
-		int n = std::vsnprintf(obuf + olen, sizeof obuf - olen, fmt, ap);
+		int n = std::vsnprintf(obuf + olen, sizeof obuf - olen, fmt,
+		    ap);
 		va_end(ap);
 		if (n < 0)
 			return;
@@ -176,7 +177,7 @@ putfmt(const char *fmt, ...)
 			return;
 		}
 		if (olen == 0)
-			return;	// would not fit even alone; cannot happen
+			return; // would not fit even alone; cannot happen
 		flushout();
 	}
 }
@@ -302,8 +303,8 @@ readdouble(double *v)
 	char mant[keep + 1];
 	int c = skipspace(), nm = 0;
 	bool hex = false, dot = false, seen = false, sticky = false;
-	bool any = false;	// anything read after the sign or "0x"
-	long long pos = 0, exp = 0;	// value = 0.mant * base^pos * ...^exp
+	bool any = false;           // anything read after the sign or "0x"
+	long long pos = 0, exp = 0; // value = 0.mant * base^pos * ...^exp
 
 	if (c == EOF)
 		return EOF;
@@ -319,7 +320,7 @@ readdouble(double *v)
 			hex = true;
 			c = getbyte();
 		} else {
-			seen = any = true;	// a leading zero: a digit
+			seen = any = true; // a leading zero: a digit
 		}
 	}
 	for (;; c = getbyte()) {
@@ -336,7 +337,7 @@ readdouble(double *v)
 		seen = any = true;
 		if (nm == 0 && d == 0) {
 			if (dot)
-				pos--;	// a zero between the point and the digits
+				pos--; // a zero between the point and the digits
 			continue;
 		}
 		if (nm < keep)
@@ -370,8 +371,8 @@ readdouble(double *v)
 	// and one division or multiplication rounds them as strtod would.
 	if (!hex && nm <= 15 && !sticky) {
 		static const double ten[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6,
-		    1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17,
-		    1e18, 1e19, 1e20, 1e21, 1e22};
+		    1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16,
+		    1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 		long long e = pos + exp - nm;
 		if (e >= -22 && e <= 22) {
 			long long m = 0;
@@ -390,7 +391,7 @@ readdouble(double *v)
 	} else {
 		long long e = hex ? 4 * pos + exp : pos + exp;
 		if (e > 1000000)
-			e = 1000000;	// far beyond the largest and the smallest
+			e = 1000000; // far beyond the largest and the smallest
 		if (e < -1000000)
 			e = -1000000;
 		const char *lead = hex ? "0x0." : "0.";

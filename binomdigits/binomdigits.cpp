@@ -32,6 +32,8 @@ binom(double n, double k)
 {
 	double m, x, j, t, sum;
 
+	// NOLINTBEGIN(bugprone-narrowing-conversions): each long double result
+	// is rounded to a double on purpose, as said above.
 	sum = 1.0;
 	m = k > (long double)n - k ? k : (long double)n - k;
 	j = 1.0;
@@ -42,6 +44,7 @@ binom(double n, double k)
 		sum = sum + (long double)std::log10(t);
 		x = x + 1.0L;
 	}
+	// NOLINTEND(bugprone-narrowing-conversions)
 	return sum;
 }
 
@@ -51,8 +54,10 @@ binom(double n, double k)
 static bool
 endless(double n, double k)
 {
+	// NOLINTBEGIN(bugprone-narrowing-conversions): rounded as binom rounds
 	double m = k > (long double)n - k ? k : (long double)n - k;
 	double x = m + 1.0L;
+	// NOLINTEND(bugprone-narrowing-conversions)
 
 	return x <= n && n >= 0x1p53;
 }
@@ -62,7 +67,7 @@ endless(double n, double k)
 static bool
 sure(long double v, long double err)
 {
-	long double frac = v - std::floor(v);	// exact
+	long double frac = v - std::floor(v); // exact
 
 	return frac > err && 1 - frac > err;
 }
@@ -145,7 +150,7 @@ scale(const wide &a, std::uint64_t v)
 		carry >>= 64;
 	}
 	p[4] = (std::uint64_t)carry;
-	if (p[4] == 0)	// v is 1
+	if (p[4] == 0) // v is 1
 		return a;
 	int s = std::countl_zero(p[4]);
 	wide c;
@@ -166,7 +171,7 @@ widen(wide a)
 		a.m[i] += add;
 		add = a.m[i] < add;
 	}
-	if (add)	// carried past 2^256: 2^256 + 2^65 is above the sum
+	if (add) // carried past 2^256: 2^256 + 2^65 is above the sum
 		a = {{0, 1, 0, (std::uint64_t)1 << 63}, a.e + 1};
 	return a;
 }
@@ -287,7 +292,8 @@ less(const big &a, const big &b)
 static long
 bits(const big &a)
 {
-	return a.empty() ? 0 : 32 * ((long)a.size() - 1) + std::bit_width(a.back());
+	return a.empty() ? 0 :
+	                   32 * ((long)a.size() - 1) + std::bit_width(a.back());
 }
 
 // The digit count of C(n, n - m) found exactly: the largest d with
@@ -306,6 +312,7 @@ exact(double n, double m)
 	}
 	// num / den lies between 2^(bits(num) - bits(den) - 1) and
 	// 2^(bits(num) - bits(den) + 1): start a little below and step up.
+	// NOLINTNEXTLINE(bugprone-narrowing-conversions): a bit count is exact
 	long d = (long)((bits(num) - bits(den) - 1) * 0.30102999) - 1;
 	if (d < 0)
 		d = 0;
@@ -354,7 +361,8 @@ main()
 		if (endless(n, k))
 			break;
 		double sum = binom(n, k);
-		putfmt("%.0f\n", whole(n, k) ? settle(n, k, sum) : std::floor(sum));
+		putfmt("%.0f\n",
+		    whole(n, k) ? settle(n, k, sum) : std::floor(sum));
 	}
 	return 0;
 }

@@ -21,7 +21,7 @@
 static char *
 spmul(const char *a, const char *b)
 {
-	static std::vector<int16_t> x, y, r;	// least significant digit first
+	static std::vector<int16_t> x, y, r; // least significant digit first
 	static std::string prod;
 	size_t la = std::char_traits<char>::length(a);
 	size_t lb = std::char_traits<char>::length(b);
@@ -46,6 +46,8 @@ spmul(const char *a, const char *b)
 	// its column of digit products and then carries once, rather than
 	// carrying once per row, which halves the time of a factorial.  The
 	// digits are those the row by row method gives.
+	// NOLINTBEGIN(bugprone-implicit-widening-of-multiplication-result): the
+	// product of two int16_t digits always fits the int it is formed in.
 	for (k = 0; k < la + lb; k++) {
 		size_t lo = k < la ? 0 : k - la + 1;
 		size_t hi = k < lb ? k : lb - 1;
@@ -54,8 +56,9 @@ spmul(const char *a, const char *b)
 		r[k] = static_cast<int16_t>(carry % 10);
 		carry /= 10;
 	}
+	// NOLINTEND(bugprone-implicit-widening-of-multiplication-result)
 	if (r[k - 1] == 0)
-		k--;	// no carry out of the top row
+		k--; // no carry out of the top row
 
 	prod.resize(k);
 	for (size_t i = 0; i < k; i++)
@@ -70,7 +73,7 @@ spmul(const char *a, const char *b)
 static char *
 fact(int n)
 {
-	static std::string prod = "1";	// built! (and 0! = 1! = 1)
+	static std::string prod = "1"; // built! (and 0! = 1! = 1)
 	static int built = 1;
 	static char none[1];
 	char text[16];
@@ -78,13 +81,13 @@ fact(int n)
 	if (n < 0)
 		return none;
 	if (n < built) {
-		prod.assign(1, '1');	// not = "1": g++ 12 warns falsely there
+		prod.assign(1, '1'); // not = "1": g++ 12 warns falsely there
 		built = 1;
 	}
 	while (built < n) {
 		built++;
 		std::snprintf(text, sizeof text, "%d", built);
-		prod = spmul(prod.c_str(), text);	// copied before the next call
+		prod = spmul(prod.c_str(), text); // copied before the next call
 	}
 	return prod.data();
 }

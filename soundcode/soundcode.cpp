@@ -5,7 +5,7 @@
 
 #include "../io.h"
 
-static char str[256];	// code digit of each byte, 0 for none
+static char str[256]; // code digit of each byte, 0 for none
 
 // What each byte writes when it follows a byte of another kind: its code
 // digit; a line feed for white space, which ends a word and so its line; 0
@@ -13,6 +13,8 @@ static char str[256];	// code digit of each byte, 0 for none
 static char kind[256];
 
 // The capital letters of each class; class k is written as the digit k.
+// A table laid out by hand, which clang-format would re-indent:
+// clang-format off
 static const char *const classes[] = {
 	"BFPV",		// 1
 	"CGJKQSXZ",	// 2
@@ -21,13 +23,15 @@ static const char *const classes[] = {
 	"MN",		// 5
 	"R",		// 6
 };
+// clang-format on
 
 static void
 gen()
 {
 	for (int k = 0; k < 6; k++)
 		for (const char *p = classes[k]; *p != '\0'; p++)
-			str[static_cast<unsigned char>(*p)] = static_cast<char>('1' + k);
+			str[static_cast<unsigned char>(*p)] = static_cast<char>(
+			    '1' + k);
 	for (int c = 0; c < 256; c++)
 		kind[c] = space(c) ? '\n' : str[c];
 }
@@ -39,7 +43,7 @@ main()
 	// coded byte writes its digit unless the byte before it has the same
 	// code: that is one run.  White space after a word ends its line.
 	int prev = '\n';
-	bool ended = false;	// a zero byte has ended what is coded of a word
+	bool ended = false; // a zero byte has ended what is coded of a word
 
 	gen();
 	// Words are split at white space as "%s" splits them, and each byte
@@ -50,7 +54,8 @@ main()
 		// string: the rest of the word, up to white space, gives no
 		// digits, and the word still gets its line.
 		if (ended) {
-			while (ip < ie && !space(static_cast<unsigned char>(*ip)))
+			while (
+			    ip < ie && !space(static_cast<unsigned char>(*ip)))
 				ip++;
 			if (ip == ie)
 				continue;
@@ -61,6 +66,8 @@ main()
 		char *end = z != nullptr ? z : ie;
 		char *out = outroom(static_cast<size_t>(end - ip)), *o = out;
 		for (const char *p = ip; p < end; p++) {
+			// A digit, a line feed or 0: never a negative char.
+			// NOLINTNEXTLINE(bugprone-signed-char-misuse)
 			int k = kind[static_cast<unsigned char>(*p)];
 			*o = static_cast<char>(k);
 			o += k != prev && k != 0;
@@ -71,7 +78,7 @@ main()
 		if (z != nullptr) {
 			ip++;
 			ended = true;
-			prev = 0;	// the word is open: it still needs its line
+			prev = 0; // the word is open: it still needs its line
 		}
 	}
 	if (prev != '\n')

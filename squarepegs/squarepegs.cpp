@@ -8,7 +8,7 @@
 
 #include "../io.h"
 
-static int type[64];	// type[N]: numbers placed on N pegs; 0 where unset
+static int type[64]; // type[N]: numbers placed on N pegs; 0 where unset
 
 // Places 1, 2, 3, ... on n pegs and returns the count placed.  Only the top
 // of each peg matters, so the stacks themselves are not kept.
@@ -25,7 +25,7 @@ test(int n)
 			double r = std::sqrt(top[p] + cur);
 			if (std::fabs(r - std::floor(r)) < 1e-8) {
 				top[p] = cur++;
-				p = 0;	// the next number starts again at peg 1
+				p = 0; // the next number starts again at peg 1
 			}
 		}
 		if (++used > n)

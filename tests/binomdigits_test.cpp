@@ -11,6 +11,8 @@
 #include "binomdigits/binomdigits.cpp"
 #undef main
 
+// A table laid out by hand, which clang-format would re-indent:
+// clang-format off
 const Case cases[] = {
 	// the worked example
 	{"worked_example", "10 5\n100 50\n1000 500\n52 5\n"sv,
@@ -115,6 +117,7 @@ const Case cases[] = {
 	{"nul_byte_ends_run", "10 5\0 2 1\n"sv, "3\n"sv},
 	{"high_bytes_end_run", "2 1 \xff\xfe 4 2\n"sv, "1\n"sv},
 };
+// clang-format on
 FILTER_CASES(Binomdigits, cases);
 
 // C(n, k) in decimal, least significant digit first, by schoolbook
@@ -159,7 +162,8 @@ TEST(Binomdigits, ExactNearEveryPowerOfTen)
 		for (int e = 1;; e++) {
 			// C(n, k) is close to (n - (k - 1) / 2)^k / k!
 			long double guess = std::pow(std::pow(10.0L, e) * kfact,
-			    1.0L / k) + (k - 1) / 2.0L;
+			                        1.0L / k) +
+			    (k - 1) / 2.0L;
 			auto mid = (std::uint64_t)std::llround(guess);
 			if (mid + 3 >= (std::uint64_t)1 << 53)
 				break;
@@ -169,14 +173,18 @@ TEST(Binomdigits, ExactNearEveryPowerOfTen)
 			for (std::uint64_t n = mid - 3; n <= mid + 3; n++) {
 				auto d = decimal_binomial(n, k).size();
 				(d <= (std::size_t)e ? below : above)++;
-				for (std::uint64_t kk : {(std::uint64_t)k, n - k}) {
+				for (std::uint64_t kk :
+				    {(std::uint64_t)k, n - k}) {
 					in += std::to_string(n) + ' ' +
 					    std::to_string(kk) + '\n';
 					want += std::to_string(d) + '\n';
 				}
 			}
-			ASSERT_TRUE(below && above) << "k " << k << ": the pairs "
-			    "near " << mid << " do not cross 10^" << e;
+			ASSERT_TRUE(below && above)
+			    << "k " << k
+			    << ": the pairs "
+			       "near "
+			    << mid << " do not cross 10^" << e;
 		}
 	}
 	expect_filter(in, want);
@@ -187,11 +195,14 @@ TEST(Binomdigits, ExactNearEveryPowerOfTen)
 // decimal arithmetic.
 TEST(Binomdigits, ExactAndIntervalCountsAgree)
 {
+	// A table laid out by hand, which clang-format would re-indent:
+	// clang-format off
 	const std::uint64_t pairs[][2] = {
 		{2, 1}, {52, 5}, {100, 50}, {1000, 500}, {1001, 500},
 		{123456789, 77}, {9007199254740991, 40}, {4294967297, 3},
 		{99999999999999, 13}, {3000, 1499},
 	};
+	// clang-format on
 	for (auto [n, k] : pairs) {
 		double m = (double)(k > n - k ? k : n - k);
 		double want = (double)decimal_binomial(n, k).size();
@@ -215,11 +226,14 @@ TEST(Binomdigits, WholeSumsAreSettledExactly)
 // Each answer must be written and flushed before the next pair is read.
 TEST(Binomdigits, AnswersEachPairBeforeTheNext)
 {
+	// A table laid out by hand, which clang-format would re-indent:
+	// clang-format off
 	expect_steps({
 	    {"10 5\n", "3\n"},
 	    {"999999999999999 1\n", "3\n15\n"},
 	    {"1000 500", "3\n15\n"},
 	}, "3\n15\n300\n");
+	// clang-format on
 }
 
 // Natural numbers as little-endian base 2^32 digits, for the test's own
@@ -294,7 +308,7 @@ compare(const wide &w, const nat &x)
 		m.push_back(limb >> 32);
 	}
 	return w.e >= 0 ? compare(shifted(m, w.e), x) :
-	    compare(m, shifted(x, -w.e));
+	                  compare(m, shifted(x, -w.e));
 }
 
 // Whether w is normalised and w <= x <= widen(w).
@@ -335,7 +349,10 @@ TEST(Binomdigits, BoundsHoldAgainstExactProducts)
 // 2^256.
 TEST(Binomdigits, WidenAddsAPartIn2To199)
 {
-	const std::uint64_t ones = ~(std::uint64_t)0, top = (std::uint64_t)1 << 63;
+	const std::uint64_t ones = ~(std::uint64_t)0,
+	                    top = (std::uint64_t)1 << 63;
+	// A table laid out by hand, which clang-format would re-indent:
+	// clang-format off
 	const wide cases[] = {
 		{{0, 0, 0, top}, 0},
 		{{ones, ones, ones, ones}, 0},
@@ -343,6 +360,7 @@ TEST(Binomdigits, WidenAddsAPartIn2To199)
 		{{ones, ones, ones, ones >> 1 | top}, 5},
 		{{12345, 0, ones, top | 777}, 1000},
 	};
+	// clang-format on
 	for (const auto &w : cases) {
 		wide hi = widen(w);
 		nat m;

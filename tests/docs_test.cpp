@@ -22,9 +22,9 @@
 namespace {
 
 struct Example {
-	std::string where;	// file:line of the command, for messages
+	std::string where; // file:line of the command, for messages
 	std::string command;
-	std::string output;	// every line with its line feed
+	std::string output; // every line with its line feed
 };
 
 // What a document yields: its examples, and whatever in it could not be
@@ -93,12 +93,15 @@ readme_examples(std::string_view text, std::string_view file)
 	for (size_t i = 0; i < lines.size(); i++) {
 		if (lines[i].starts_with("```")) {
 			size_t end = i + 1;
-			while (end < lines.size() && !lines[end].starts_with("```"))
+			while (end < lines.size() &&
+			    !lines[end].starts_with("```"))
 				end++;
 			if (end == lines.size())
-				f.faults.push_back(where(file, i) + ": unclosed ``` block");
+				f.faults.push_back(
+				    where(file, i) + ": unclosed ``` block");
 			if (i + 1 < end && lines[i + 1].starts_with("$ ")) {
-				Example e{where(file, i + 1), lines[i + 1].substr(2), ""};
+				Example e{where(file, i + 1),
+				    lines[i + 1].substr(2), ""};
 				for (size_t k = i + 2; k < end; k++)
 					e.output += lines[k] + "\n";
 				f.examples.push_back(e);
@@ -115,14 +118,16 @@ readme_examples(std::string_view text, std::string_view file)
 			continue;
 		size_t last = i;
 		for (size_t k = i + 1; k < lines.size() &&
-		    (indented(lines[k]) || blank(lines[k])); k++)
+		     (indented(lines[k]) || blank(lines[k]));
+		     k++)
 			if (!blank(lines[k]))
 				last = k;
 		if (unindent(lines[i]).starts_with("$ ")) {
 			Example e{where(file, i),
 			    std::string(unindent(lines[i]).substr(2)), ""};
 			for (size_t k = i + 1; k <= last; k++)
-				e.output += std::string(unindent(lines[k])) + "\n";
+				e.output += std::string(unindent(lines[k])) +
+				    "\n";
 			f.examples.push_back(e);
 		}
 		i = last;
@@ -136,10 +141,13 @@ readme_examples(std::string_view text, std::string_view file)
 bool
 unescape(std::string_view line, std::string &out, std::string &fault)
 {
+	// A table laid out by hand, which clang-format would re-indent:
+	// clang-format off
 	static const std::pair<std::string_view, std::string_view> escapes[] = {
 		{"\\e", "\\"}, {"\\&", ""}, {"\\-", "-"},
 		{"\\(aq", "'"}, {"\\(ga", "`"}, {"\\(dq", "\""},
 	};
+	// clang-format on
 
 	out.clear();
 	while (!line.empty()) {
@@ -157,7 +165,8 @@ unescape(std::string_view line, std::string &out, std::string &fault)
 				break;
 			}
 		if (!known) {
-			fault = "unknown escape in \"" + std::string(line) + "\"";
+			fault = "unknown escape in \"" + std::string(line) +
+			    "\"";
 			return false;
 		}
 	}
@@ -182,7 +191,8 @@ page_examples(std::string_view text, std::string_view file)
 		while (end < lines.size() && lines[end] != ".Ed")
 			end++;
 		if (end == lines.size()) {
-			f.faults.push_back(where(file, i) + ": .Bd without .Ed");
+			f.faults.push_back(
+			    where(file, i) + ": .Bd without .Ed");
 			break;
 		}
 		// In EXAMPLES every display is an example, so that one whose
@@ -200,13 +210,15 @@ page_examples(std::string_view text, std::string_view file)
 		for (size_t k = i + 2; ok && k < end; k++) {
 			// A request inside the display would be formatted, not
 			// shown, and this reader does not format.
-			if (lines[k].starts_with(".") || lines[k].starts_with("'")) {
+			if (lines[k].starts_with(".") ||
+			    lines[k].starts_with("'")) {
 				fault = "a request inside an example";
 				ok = false;
 			} else if ((ok = unescape(lines[k], line, fault))) {
 				e.output += line + "\n";
 			} else {
-				fault = "line " + std::to_string(k + 1) + ": " + fault;
+				fault = "line " + std::to_string(k + 1) + ": " +
+				    fault;
 			}
 		}
 		if (ok)
@@ -274,7 +286,8 @@ expect_example(const Example &e)
 	// braces make it read the whole command before running any of it, and
 	// give the command an empty input rather than the rest of the script.
 	expect_run(run("{\n" + e.command + "\n} </dev/null\n", default_limit,
-	    "/bin/sh"), e.output);
+	               "/bin/sh"),
+	    e.output);
 }
 
 struct ParseCase {
@@ -289,6 +302,8 @@ PrintTo(const ParseCase &c, std::ostream *os)
 }
 
 // Expected values: read off each fixture by hand, line by line.
+// A table laid out by hand, which clang-format would re-indent:
+// clang-format off
 const ParseCase readme_cases[] = {
 	// an empty line inside an indented block is output; the blank lines
 	// after the block are not
@@ -312,7 +327,10 @@ const ParseCase readme_cases[] = {
 	{"unclosed_fence_is_a_fault", "```\n$ a\n1\n",
 	    "F:2 $ a\n1\n%\n! F:1: unclosed ``` block\n"},
 };
+// clang-format on
 
+// A table laid out by hand, which clang-format would re-indent:
+// clang-format off
 const ParseCase page_cases[] = {
 	// each escape the pages use, and "\&" for an empty output line
 	{"escapes_undone",
@@ -338,6 +356,7 @@ const ParseCase page_cases[] = {
 	    ".Sh EXAMPLES\n.Bd -literal\n$ prog\n1\n",
 	    "! F:2: .Bd without .Ed\n"},
 };
+// clang-format on
 
 struct ReadmeParse : testing::TestWithParam<ParseCase> {};
 struct PageParse : testing::TestWithParam<ParseCase> {};
@@ -353,7 +372,8 @@ parse_name(const testing::TestParamInfo<ParseCase> &info)
 TEST_P(ReadmeParse, Finds)
 {
 	std::string got = render(readme_examples(GetParam().text, "F"));
-	EXPECT_EQ(got, GetParam().want) << "got \"" << visible(got) << "\"\n"
+	EXPECT_EQ(got, GetParam().want)
+	    << "got \"" << visible(got) << "\"\n"
 	    << "want \"" << visible(GetParam().want) << '"';
 }
 INSTANTIATE_TEST_SUITE_P(Docs, ReadmeParse, testing::ValuesIn(readme_cases),
@@ -362,7 +382,8 @@ INSTANTIATE_TEST_SUITE_P(Docs, ReadmeParse, testing::ValuesIn(readme_cases),
 TEST_P(PageParse, Finds)
 {
 	std::string got = render(page_examples(GetParam().text, "F"));
-	EXPECT_EQ(got, GetParam().want) << "got \"" << visible(got) << "\"\n"
+	EXPECT_EQ(got, GetParam().want)
+	    << "got \"" << visible(got) << "\"\n"
 	    << "want \"" << visible(GetParam().want) << '"';
 }
 INSTANTIATE_TEST_SUITE_P(Docs, PageParse, testing::ValuesIn(page_cases),
@@ -379,7 +400,8 @@ TEST(Docs, ReadmeExamplesRunAsShown)
 		bool shown = false;
 		for (const Example &e : f.examples)
 			shown = shown || program_of(e) == prog;
-		EXPECT_TRUE(shown) << "README.md has no example that runs " << prog;
+		EXPECT_TRUE(shown)
+		    << "README.md has no example that runs " << prog;
 	}
 	for (const Example &e : f.examples)
 		expect_example(e);
@@ -396,9 +418,11 @@ TEST(Docs, PageExamplesRunAsShown)
 		Found f = page_examples(slurp(SOURCE_DIR "/" + file), file);
 		for (const std::string &fault : f.faults)
 			ADD_FAILURE() << fault;
-		EXPECT_GE(f.examples.size(), 2u) << file << ": too few examples";
+		EXPECT_GE(f.examples.size(), 2u)
+		    << file << ": too few examples";
 		for (const Example &e : f.examples) {
-			EXPECT_EQ(program_of(e), prog) << e.where << ": $ " << e.command;
+			EXPECT_EQ(program_of(e), prog)
+			    << e.where << ": $ " << e.command;
 			expect_example(e);
 		}
 		printf("%s: %zu examples\n", file.c_str(), f.examples.size());

@@ -63,13 +63,15 @@ struct Factorials {
 	}
 };
 
-const Factorials &upto5000()
+const Factorials &
+upto5000()
 {
 	static const Factorials f(5000);
 	return f;
 }
 
-std::string lines(const std::vector<int> &ns)
+std::string
+lines(const std::vector<int> &ns)
 {
 	std::string out;
 	for (int n : ns)
@@ -81,6 +83,8 @@ std::string lines(const std::vector<int> &ns)
 
 // Expected values: the worked example, the factorials by hand
 // (2, 6, 24, 120, 3628800, 0! = 1! = 1), and the input rules.
+// A table laid out by hand, which clang-format would re-indent:
+// clang-format off
 const Case cases[] = {
 	{"worked_example", "3\n5\n10\n100\n"sv, "6\n3\n27\n648\n"sv},
 	{"two_to_five", "2 3 4 5\n"sv, "2\n6\n6\n3\n"sv},
@@ -110,6 +114,7 @@ const Case cases[] = {
 	{"below_int_ends_run", "3 -2147483649 4\n"sv, "6\n"sv},
 	{"many_digits_end_run", "3 99999999999999999999999 4\n"sv, "6\n"sv},
 };
+// clang-format on
 FILTER_CASES(Factdigits, cases);
 
 // Expected values: products worked by hand; the length is
@@ -117,6 +122,8 @@ FILTER_CASES(Factdigits, cases);
 struct Product {
 	const char *a, *b, *want;
 };
+// A table laid out by hand, which clang-format would re-indent:
+// clang-format off
 const Product products[] = {
 	{"99", "99", "9801"}, {"9", "9", "81"}, {"5", "2", "10"},
 	{"120", "6", "720"}, {"12", "1", "12"}, {"1", "12", "12"},
@@ -126,6 +133,7 @@ const Product products[] = {
 	{"999999999999", "999999999999", "999999999998000000000001"},
 	{"", "5", ""}, {"5", "", ""},
 };
+// clang-format on
 
 TEST(Factdigits, SpmulProducts)
 {
@@ -144,7 +152,8 @@ TEST(Factdigits, SpmulMatchesMachineProducts)
 			a += char('0' + rng() % 10);
 		for (size_t n = 1 + rng() % 9; b.size() < n;)
 			b += char('0' + rng() % 10);
-		std::string want = std::to_string(std::stoull(a) * std::stoull(b));
+		std::string want = std::to_string(
+		    std::stoull(a) * std::stoull(b));
 		size_t len = a.size() + b.size() - 1;
 		if (want.size() < len)
 			want.insert(0, len - want.size(), '0');
@@ -249,9 +258,12 @@ TEST(Factdigits, TenThousandNumbers)
 // Each answer must be written before the next number is read.
 TEST(Factdigits, AnswersEachNumberBeforeTheNext)
 {
+	// A table laid out by hand, which clang-format would re-indent:
+	// clang-format off
 	expect_steps({
 	    {"5\n", "3\n"},
 	    {"10\n", "3\n27\n"},
 	    {"0 ", "3\n27\n1\n"},
 	}, "3\n27\n1\n");
+	// clang-format on
 }

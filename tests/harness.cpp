@@ -26,13 +26,15 @@ using clock_type = std::chrono::steady_clock;
 	return true;
 }();
 
-void nonblocking(int fd)
+void
+nonblocking(int fd)
 {
 	fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
 	fcntl(fd, F_SETFD, FD_CLOEXEC);
 }
 
-void close_fd(int &fd)
+void
+close_fd(int &fd)
 {
 	if (fd >= 0)
 		close(fd);
@@ -40,7 +42,8 @@ void close_fd(int &fd)
 }
 
 // Reads what is there without blocking; closes fd at end of file.
-void drain(int &fd, std::string &to)
+void
+drain(int &fd, std::string &to)
 {
 	char buf[65536];
 	for (;;) {
@@ -60,7 +63,8 @@ void drain(int &fd, std::string &to)
 // timeout.  `pending` is written to the child's stdin as it accepts it;
 // with `close_after` its stdin is closed once everything is written.
 template <class Done>
-bool pump(Child &c, std::string_view &pending, bool close_after,
+bool
+pump(Child &c, std::string_view &pending, bool close_after,
     clock_type::time_point deadline, Done done)
 {
 	for (;;) {
@@ -68,8 +72,10 @@ bool pump(Child &c, std::string_view &pending, bool close_after,
 			close_fd(c.in);
 		if (done() || (c.out < 0 && c.err < 0))
 			return true;
-		auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-		    deadline - clock_type::now()).count();
+		auto left =
+		    std::chrono::duration_cast<std::chrono::milliseconds>(
+		        deadline - clock_type::now())
+		        .count();
 		if (left <= 0)
 			return false;
 
@@ -81,7 +87,8 @@ bool pump(Child &c, std::string_view &pending, bool close_after,
 			fds[nfds++] = {c.err, POLLIN, 0};
 		if (c.in >= 0 && !pending.empty())
 			fds[nfds++] = {c.in, POLLOUT, 0};
-		if (poll(fds, nfds, static_cast<int>(left)) < 0 && errno != EINTR)
+		if (poll(fds, nfds, static_cast<int>(left)) < 0 &&
+		    errno != EINTR)
 			return false;
 
 		if (c.out >= 0)
@@ -106,7 +113,8 @@ bool pump(Child &c, std::string_view &pending, bool close_after,
 // Reaps the child, killing it first when asked to or when it has not
 // exited by the deadline (it may close its outputs and go on running).
 // Sets timed_out when the deadline passed.
-int wait_status(pid_t pid, bool kill_it, clock_type::time_point deadline,
+int
+wait_status(pid_t pid, bool kill_it, clock_type::time_point deadline,
     bool &timed_out)
 {
 	int st = 0;
@@ -132,7 +140,8 @@ int wait_status(pid_t pid, bool kill_it, clock_type::time_point deadline,
 
 } // namespace
 
-Child start(const char *path)
+Child
+start(const char *path)
 {
 	int in[2], out[2], err[2];
 	if (pipe(in) < 0 || pipe(out) < 0 || pipe(err) < 0)
@@ -163,7 +172,8 @@ Child start(const char *path)
 	return c;
 }
 
-bool send(Child &c, std::string_view bytes)
+bool
+send(Child &c, std::string_view bytes)
 {
 	// Waits for the bytes to be taken, not for any answer; the deadline
 	// only guards against a program that stopped reading.
@@ -172,8 +182,8 @@ bool send(Child &c, std::string_view bytes)
 	return bytes.empty() && c.in >= 0;
 }
 
-bool await_output(Child &c, std::string_view want,
-    std::chrono::milliseconds limit)
+bool
+await_output(Child &c, std::string_view want, std::chrono::milliseconds limit)
 {
 	std::string_view nothing;
 	auto deadline = clock_type::now() + limit;
@@ -184,7 +194,8 @@ bool await_output(Child &c, std::string_view want,
 	return c.got == want;
 }
 
-Outcome finish(Child &c, std::chrono::milliseconds limit)
+Outcome
+finish(Child &c, std::chrono::milliseconds limit)
 {
 	std::string_view nothing;
 	Outcome r;
@@ -199,8 +210,8 @@ Outcome finish(Child &c, std::chrono::milliseconds limit)
 	return r;
 }
 
-Outcome run(std::string_view in, std::chrono::milliseconds limit,
-    const char *path)
+Outcome
+run(std::string_view in, std::chrono::milliseconds limit, const char *path)
 {
 	Child c = start(path);
 	auto deadline = clock_type::now() + limit;
@@ -212,7 +223,8 @@ Outcome run(std::string_view in, std::chrono::milliseconds limit,
 	return r;
 }
 
-std::string visible(std::string_view s)
+std::string
+visible(std::string_view s)
 {
 	std::string v;
 	for (unsigned char ch : s) {
@@ -236,36 +248,40 @@ std::string visible(std::string_view s)
 	return v;
 }
 
-void expect_run(const Outcome &r, std::string_view want)
+void
+expect_run(const Outcome &r, std::string_view want)
 {
 	EXPECT_FALSE(r.timed_out) << "did not finish in time";
 	EXPECT_EQ(r.status, 0) << "exit status";
 	EXPECT_EQ(r.err, "") << "stderr: \"" << visible(r.err) << '"';
 	if (r.out != want) {
 		size_t at = 0;
-		while (at < r.out.size() && at < want.size() && r.out[at] == want[at])
+		while (at < r.out.size() && at < want.size() &&
+		    r.out[at] == want[at])
 			at++;
 		ADD_FAILURE() << "stdout differs at byte " << at << "\n"
-		    << "  expected (" << want.size() << " bytes): \""
-		    << visible(want) << "\"\n"
-		    << "  actual   (" << r.out.size() << " bytes): \""
-		    << visible(r.out) << '"';
+		              << "  expected (" << want.size() << " bytes): \""
+		              << visible(want) << "\"\n"
+		              << "  actual   (" << r.out.size() << " bytes): \""
+		              << visible(r.out) << '"';
 	}
 }
 
-void expect_filter(std::string_view in, std::string_view want,
+void
+expect_filter(std::string_view in, std::string_view want,
     std::chrono::milliseconds limit)
 {
 	expect_run(run(in, limit), want);
 }
 
-void expect_steps(std::initializer_list<Step> steps, std::string_view all)
+void
+expect_steps(std::initializer_list<Step> steps, std::string_view all)
 {
 	Child c = start();
 	for (const Step &s : steps) {
 		if (!send(c, s.send)) {
 			ADD_FAILURE() << "the program stopped reading before \""
-			    << visible(s.send) << '"';
+			              << visible(s.send) << '"';
 			break;
 		}
 		EXPECT_TRUE(await_output(c, s.output))
@@ -276,7 +292,8 @@ void expect_steps(std::initializer_list<Step> steps, std::string_view all)
 	expect_run(finish(c), all);
 }
 
-std::string case_name(const testing::TestParamInfo<Case> &info)
+std::string
+case_name(const testing::TestParamInfo<Case> &info)
 {
 	return std::string(info.param.name);
 }

@@ -13,20 +13,20 @@
 #include <string_view>
 #include <vector>
 
-#include <sys/types.h>
 #include <gtest/gtest.h>
+#include <sys/types.h>
 
 using namespace std::literals;
 
 struct Case {
-	std::string_view name;  // letters, digits and underscores: a test name
+	std::string_view name; // letters, digits and underscores: a test name
 	std::string_view in;
 	std::string_view out;
 };
 
 struct Outcome {
 	std::string out, err;
-	int status = -1;         // exit status, or -signal when killed
+	int status = -1; // exit status, or -signal when killed
 	bool timed_out = false;
 };
 
@@ -36,8 +36,9 @@ inline constexpr auto default_limit = 10s;
 inline const char *const program = PROGRAM_PATH;
 
 // Runs the program on the input and gathers everything it writes.
-Outcome run(std::string_view in,
-    std::chrono::milliseconds limit = default_limit, const char *path = program);
+Outcome
+run(std::string_view in, std::chrono::milliseconds limit = default_limit,
+    const char *path = program);
 
 // The bytes as a C string literal body: \n, \r, \t, \\, \" and a
 // three-digit octal escape (\000, \377) for anything else outside printable
@@ -87,7 +88,11 @@ struct FilterTest : testing::TestWithParam<Case> {};
 std::string case_name(const testing::TestParamInfo<Case> &info);
 
 // Print a case by name in gtest's messages.
-inline void PrintTo(const Case &c, std::ostream *os) { *os << c.name; }
+inline void
+PrintTo(const Case &c, std::ostream *os)
+{
+	*os << c.name;
+}
 
 #define FILTER_CASES(suite, table) \
 	INSTANTIATE_TEST_SUITE_P(suite, FilterTest, testing::ValuesIn(table), \

@@ -2,7 +2,7 @@
 // script from standard input, so each input is a small misbehaving filter.
 #include "harness.h"
 
-const char *const sh = program;	// /bin/sh
+const char *const sh = program; // /bin/sh
 
 TEST(Harness, PassesOutputThroughExactly)
 {
@@ -47,7 +47,9 @@ TEST(Harness, SurvivesAProgramThatStopsReading)
 
 TEST(Harness, VisibleIsUnambiguous)
 {
-	EXPECT_EQ(visible("a\0" "1\x01" "a\xff\n\t\r\\\""sv),
+	EXPECT_EQ(visible("a\0"
+	                  "1\x01"
+	                  "a\xff\n\t\r\\\""sv),
 	    "a\\0001\\001a\\377\\n\\t\\r\\\\\\\"");
 }
 

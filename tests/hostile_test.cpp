@@ -18,8 +18,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <regex>
 #include <optional>
+#include <regex>
 #include <span>
 #include <unordered_map>
 #include <unordered_set>
@@ -28,13 +28,13 @@ namespace {
 
 using Words = std::span<const std::string_view>;
 
-
 // splitmix64: small, and the same sequence on every platform.
 struct Rng {
 	uint64_t s;
 };
 
-uint64_t next(Rng &r)
+uint64_t
+next(Rng &r)
 {
 	uint64_t z = (r.s += 0x9e3779b97f4a7c15);
 	z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9;
@@ -42,18 +42,21 @@ uint64_t next(Rng &r)
 	return z ^ (z >> 31);
 }
 
-int pick(Rng &r, int n)
+int
+pick(Rng &r, int n)
 {
 	return static_cast<int>(next(r) % static_cast<uint64_t>(n));
 }
 
-std::string_view any(Rng &r, Words w)
+std::string_view
+any(Rng &r, Words w)
 {
 	return w[pick(r, static_cast<int>(w.size()))];
 }
 
 // A fixed seed per program and per kind of input.
-Rng seeded(std::string_view name, uint64_t kind)
+Rng
+seeded(std::string_view name, uint64_t kind)
 {
 	uint64_t h = 14695981039346656037u;
 	for (unsigned char c : name)
@@ -61,7 +64,11 @@ Rng seeded(std::string_view name, uint64_t kind)
 	return {h ^ kind};
 }
 
-std::string num(long long x) { return std::to_string(x); }
+std::string
+num(long long x)
+{
+	return std::to_string(x);
+}
 
 // A valid input and the places in it where every answer so far is final:
 // after the header and after each complete case.
@@ -70,7 +77,8 @@ struct Valid {
 	std::vector<size_t> ends{0};
 };
 
-void add(Valid &v, std::string_view piece)
+void
+add(Valid &v, std::string_view piece)
 {
 	v.text += piece;
 	v.ends.push_back(v.text.size());
@@ -78,20 +86,35 @@ void add(Valid &v, std::string_view piece)
 
 // The case that `at` falls in: v.ends[k] <= at, and at < v.ends[k + 1]
 // unless `at` is past the last case.
-size_t case_of(const Valid &v, size_t at)
+size_t
+case_of(const Valid &v, size_t at)
 {
-	return static_cast<size_t>(std::upper_bound(v.ends.begin(), v.ends.end(),
-	    at) - v.ends.begin()) - 1;
+	return static_cast<size_t>(
+	           std::upper_bound(v.ends.begin(), v.ends.end(), at) -
+	           v.ends.begin()) -
+	    1;
 }
 
 // The last place at or before `at` where every answer so far is final.
-size_t settled(const Valid &v, size_t at) { return v.ends[case_of(v, at)]; }
+size_t
+settled(const Valid &v, size_t at)
+{
+	return v.ends[case_of(v, at)];
+}
 
-bool white(char c) { return std::isspace(static_cast<unsigned char>(c)); }
+bool
+white(char c)
+{
+	return std::isspace(static_cast<unsigned char>(c));
+}
 
 const std::string_view blanks[] = {" ", "\n", "\t", "  ", "\r\n", " \n\t"};
 
-std::string_view blank(Rng &r) { return any(r, blanks); }
+std::string_view
+blank(Rng &r)
+{
+	return any(r, blanks);
+}
 
 // ---- valid inputs, one generator per program ----
 
@@ -101,7 +124,8 @@ std::string_view blank(Rng &r) { return any(r, blanks); }
 // one + is left to the compiler, and g++ and clang++ must build the same
 // inputs.
 
-Valid squarepegs(Rng &r, int n, bool)
+Valid
+squarepegs(Rng &r, int n, bool)
 {
 	Valid v;
 	// The count may exceed the queries given: the input then ends early.
@@ -119,7 +143,8 @@ const std::string_view vocab[] = {"apple", "banana", "cherry", "a", "A", "b",
 const std::string_view amounts[] = {"10", "2.5", "-7.25", "0", "1e6", "0.1",
     "999999.5", "-0", "3e-5", "+4"};
 
-Valid wordvalue(Rng &r, int n, bool)
+Valid
+wordvalue(Rng &r, int n, bool)
 {
 	Valid v;
 	int size = pick(r, 6);
@@ -142,25 +167,27 @@ Valid wordvalue(Rng &r, int n, bool)
 	return v;
 }
 
-Valid primeshare(Rng &r, int n, bool cut)
+Valid
+primeshare(Rng &r, int n, bool cut)
 {
 	Valid v;
 	for (int i = 0; i < n; i++) {
 		long long a, b;
 		switch (cut ? i % 6 : pick(r, 6)) {
-		case 0:	// inside the table
+		case 0: // inside the table
 			a = pick(r, 10000);
 			b = a + pick(r, 10000 - static_cast<int>(a));
 			break;
-		case 1:	// anywhere in the 32-bit range, a short range
-			a = static_cast<long long>(next(r) % 4294967296u) - 2147483648;
+		case 1: // anywhere in the 32-bit range, a short range
+			a = static_cast<long long>(next(r) % 4294967296u) -
+			    2147483648;
 			b = std::min(a + pick(r, 40), 2147483647LL);
 			break;
-		case 2:	// a > b
+		case 2: // a > b
 			a = pick(r, 10000) + 1;
 			b = a - 1 - pick(r, 5);
 			break;
-		case 3:	// at the ends of the 32-bit range
+		case 3: // at the ends of the 32-bit range
 			a = 2147483647 - pick(r, 30);
 			b = 2147483647;
 			break;
@@ -168,9 +195,7 @@ Valid primeshare(Rng &r, int n, bool cut)
 			a = -2147483648LL;
 			b = a + pick(r, 30);
 			break;
-		default:
-			a = pick(r, 10000);
-			b = a + pick(r, 30);
+		default: a = pick(r, 10000); b = a + pick(r, 30);
 		}
 		std::string pair = num(a);
 		pair += blank(r);
@@ -186,7 +211,8 @@ const std::string_view huge_n[] = {"9007199254740992", "1e16", "1e300",
 const std::string_view small_k[] = {"0", "1", "2", "-1", "3", "1e300", "inf",
     "nan", "0.5"};
 
-Valid binomdigits(Rng &r, int n, bool cut)
+Valid
+binomdigits(Rng &r, int n, bool cut)
 {
 	Valid v;
 	for (int i = 0; i < n; i++) {
@@ -194,23 +220,23 @@ Valid binomdigits(Rng &r, int n, bool cut)
 		int top = pick(r, 2000);
 		// The last kind may end the run.
 		switch (cut ? i % 4 : pick(r, 5)) {
-		case 0:	// whole numbers, small n, k anywhere near 0..n
+		case 0: // whole numbers, small n, k anywhere near 0..n
 			a = num(top);
 			b = num(pick(r, top + 7) - 3);
 			break;
-		case 1:	// n anywhere below 2^53, small k
+		case 1: // n anywhere below 2^53, small k
 			a = num(static_cast<long long>(next(r) >> 11));
 			b = num(pick(r, 25));
 			break;
-		case 2:	// not whole numbers
+		case 2: // not whole numbers
 			a = num(pick(r, 60)) + ".5";
 			b = num(pick(r, 30)) + ".25";
 			break;
-		case 3:	// k outside 0..n
+		case 3: // k outside 0..n
 			a = num(pick(r, 100));
 			b = pick(r, 2) ? num(-1 - pick(r, 5)) : "1e9";
 			break;
-		default:	// n where adding 1 no longer moves a double, or not finite
+		default: // n where adding 1 no longer moves a double, or not finite
 			a = any(r, huge_n);
 			b = any(r, small_k);
 		}
@@ -221,20 +247,22 @@ Valid binomdigits(Rng &r, int n, bool cut)
 	return v;
 }
 
-Valid factdigits(Rng &r, int n, bool cut)
+Valid
+factdigits(Rng &r, int n, bool cut)
 {
 	Valid v;
 	for (int i = 0; i < n; i++) {
 		// The last two, negative, end the run.
-		const long long pool[] = {pick(r, 150), pick(r, 1800), 0, 1, 1774,
-		    2, -1 - pick(r, 100), -2147483648LL};
+		const long long pool[] = {pick(r, 150), pick(r, 1800), 0, 1,
+		    1774, 2, -1 - pick(r, 100), -2147483648LL};
 		std::string x = num(pool[cut ? i % 6 : pick(r, 8)]);
 		add(v, x + std::string(blank(r)));
 	}
 	return v;
 }
 
-std::string field(Rng &r)
+std::string
+field(Rng &r)
 {
 	switch (pick(r, 8)) {
 	case 0: return "0" + num(pick(r, 10));
@@ -248,7 +276,8 @@ std::string field(Rng &r)
 const std::string_view speeds[] = {"60", "80.5", "0", "-10", "1e3", "0.5",
     "120", ".25", "+7"};
 
-Valid tripspeed(Rng &r, int n, bool cut)
+Valid
+tripspeed(Rng &r, int n, bool cut)
 {
 	Valid v;
 	for (int i = 0; i < n; i++) {
@@ -258,21 +287,19 @@ Valid tripspeed(Rng &r, int n, bool cut)
 			rec += f < 2 ? ":" : "";
 		}
 		switch (cut ? i % 3 : pick(r, 4)) {
-		case 0:
-			rec += " " + std::string(any(r, speeds)) + "\n";
-			break;
-		case 1:	// a blank before the line feed: the speed is on the next line
+		case 0: rec += " " + std::string(any(r, speeds)) + "\n"; break;
+		case 1: // a blank before the line feed: the speed is on the next line
 			rec += " \n" + std::string(any(r, speeds)) + "\n";
 			break;
-		default:
-			rec += "\n";
+		default: rec += "\n";
 		}
 		add(v, rec);
 	}
 	return v;
 }
 
-Valid keyshift(Rng &r, int n, bool)
+Valid
+keyshift(Rng &r, int n, bool)
 {
 	Valid v;
 	for (int i = 0; i < n; i++) {
@@ -290,7 +317,8 @@ const std::string_view pieces[] = {"Hello", "world", "it's", "well-known",
     "exam-\n", "-", "'", " ", ", ", ".", "!", "?", "\n", "\t", "a",
     "mother-in-law", "x;y", "-\n\n"};
 
-Valid wordlengths(Rng &r, int n, bool)
+Valid
+wordlengths(Rng &r, int n, bool)
 {
 	Valid v;
 	for (int i = 0; i < n; i++) {
@@ -302,7 +330,8 @@ Valid wordlengths(Rng &r, int n, bool)
 	return v;
 }
 
-Valid soundcode(Rng &r, int n, bool)
+Valid
+soundcode(Rng &r, int n, bool)
 {
 	static const std::string_view letters =
 	    "ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLMNOPQRSTUVWXYZ"
@@ -311,7 +340,8 @@ Valid soundcode(Rng &r, int n, bool)
 	for (int i = 0; i < n; i++) {
 		std::string word;
 		for (int len = 1 + pick(r, 12); len > 0; len--)
-			word += letters[pick(r, static_cast<int>(letters.size()))];
+			word +=
+			    letters[pick(r, static_cast<int>(letters.size()))];
 		add(v, word + std::string(blank(r)));
 	}
 	return v;
@@ -321,7 +351,8 @@ const std::string_view trees[] = {"0", "1", "2", "5", "14", "42", "3", "43",
     "0.5", "4.9999999999", "1.0000000001", "1.000000001", "0.000000001", "-3",
     "1e15", "1289904147324", "1289904147325", "4.2e1", "132.0"};
 
-Valid treecount(Rng &r, int n, bool)
+Valid
+treecount(Rng &r, int n, bool)
 {
 	Valid v;
 	for (int i = 0; i < n; i++) {
@@ -338,7 +369,8 @@ Valid treecount(Rng &r, int n, bool)
 // double by strtod, and a number glued to more text is the last one read
 // (scanf may refuse it, "0x" or "infinit", or go on from the byte after it:
 // taking it and stopping skips at most an input that is fast after all).
-bool read_int(std::string_view s, size_t &i, double &x)
+bool
+read_int(std::string_view s, size_t &i, double &x)
 {
 	while (i < s.size() && white(s[i]))
 		i++;
@@ -348,7 +380,8 @@ bool read_int(std::string_view s, size_t &i, double &x)
 	if (i == s.size() || !std::isdigit(static_cast<unsigned char>(s[i])))
 		return false;
 	long long v = 0;
-	for (; i < s.size() && std::isdigit(static_cast<unsigned char>(s[i])); i++)
+	for (; i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]));
+	     i++)
 		if ((v = v * 10 + (s[i] - '0')) > 2147483648LL)
 			return false;
 	if (!neg && v > 2147483647)
@@ -357,7 +390,8 @@ bool read_int(std::string_view s, size_t &i, double &x)
 	return true;
 }
 
-bool read_double(std::string_view s, size_t &i, double &x)
+bool
+read_double(std::string_view s, size_t &i, double &x)
 {
 	while (i < s.size() && white(s[i]))
 		i++;
@@ -368,13 +402,14 @@ bool read_double(std::string_view s, size_t &i, double &x)
 		return false;
 	i += static_cast<size_t>(end - token.c_str());
 	if (*end != '\0')
-		i = s.size();	// glued: this number is the last
+		i = s.size(); // glued: this number is the last
 	return true;
 }
 
 // A pair n k below 2^53 runs one step for each x from m + 1 up to n, m the
 // larger of k and n - k; a pair whose loop could never end ends the run.
-bool binomdigits_costly(std::string_view in)
+bool
+binomdigits_costly(std::string_view in)
 {
 	double steps = 0, n, k;
 	for (size_t i = 0; read_double(in, i, n) && read_double(in, i, k);) {
@@ -388,7 +423,8 @@ bool binomdigits_costly(std::string_view in)
 }
 
 // A range is counted number by number; keep ranges outside the table short.
-bool primeshare_costly(std::string_view in)
+bool
+primeshare_costly(std::string_view in)
 {
 	double a, b;
 	for (size_t i = 0; read_int(in, i, a) && read_int(in, i, b);)
@@ -399,7 +435,8 @@ bool primeshare_costly(std::string_view in)
 
 // Each n! is built digit by digit: keep n and the total work small.  A
 // negative number ends the run.
-bool factdigits_costly(std::string_view in)
+bool
+factdigits_costly(std::string_view in)
 {
 	double work = 0, n;
 	for (size_t i = 0; read_int(in, i, n) && n >= 0;) {
@@ -413,17 +450,20 @@ bool factdigits_costly(std::string_view in)
 // ---- what an answer looks like, besides the form of each line ----
 
 // One line out per line in, lower-cased and mapped: no capital survives.
-bool shifted_lines(std::string_view in, std::string_view out)
+bool
+shifted_lines(std::string_view in, std::string_view out)
 {
 	size_t lines = std::count(in.begin(), in.end(), '\n') +
 	    (!in.empty() && in.back() != '\n');
 	return static_cast<size_t>(std::count(out.begin(), out.end(), '\n')) ==
-	    lines && std::none_of(out.begin(), out.end(),
-		[](char c) { return c >= 'A' && c <= 'Z'; });
+	    lines &&
+	    std::none_of(out.begin(), out.end(),
+	        [](char c) { return c >= 'A' && c <= 'Z'; });
 }
 
 // "L N" lines in increasing L, each block's list ended by an empty line.
-bool length_lines(std::string_view, std::string_view out)
+bool
+length_lines(std::string_view, std::string_view out)
 {
 	std::string last;
 	while (!out.empty()) {
@@ -432,7 +472,7 @@ bool length_lines(std::string_view, std::string_view out)
 		std::string len(line.substr(0, line.find(' ')));
 		if (!line.empty() && !last.empty() &&
 		    (len.size() < last.size() ||
-			(len.size() == last.size() && len <= last)))
+		        (len.size() == last.size() && len <= last)))
 			return false;
 		last = len;
 	}
@@ -440,7 +480,8 @@ bool length_lines(std::string_view, std::string_view out)
 }
 
 // One line of code digits per word, words as "%s" sees them.
-bool code_lines(std::string_view in, std::string_view out)
+bool
+code_lines(std::string_view in, std::string_view out)
 {
 	size_t words = 0;
 	bool inword = false;
@@ -449,36 +490,48 @@ bool code_lines(std::string_view in, std::string_view out)
 		inword = !white(c);
 	}
 	words += inword;
-	return static_cast<size_t>(std::count(out.begin(), out.end(), '\n')) == words;
+	return static_cast<size_t>(std::count(out.begin(), out.end(), '\n')) ==
+	    words;
 }
 
 // ---- where a token that is no number ends the run ----
 
 // Where tokens start in the text.
-std::vector<size_t> token_starts(std::string_view text, std::string_view seps)
+std::vector<size_t>
+token_starts(std::string_view text, std::string_view seps)
 {
 	std::vector<size_t> at;
 	for (size_t i = 0; i < text.size(); i++)
 		if (seps.find(text[i]) == std::string_view::npos &&
-		    (i == 0 || seps.find(text[i - 1]) != std::string_view::npos))
+		    (i == 0 ||
+		        seps.find(text[i - 1]) != std::string_view::npos))
 			at.push_back(i);
 	return at;
 }
 
-bool every_token(std::string_view, size_t) { return true; }
+bool
+every_token(std::string_view, size_t)
+{
+	return true;
+}
 
 // The counts and the amounts of the dictionary; the words are any bytes.
-bool wordvalue_numbers(std::string_view text, size_t at)
+bool
+wordvalue_numbers(std::string_view text, size_t at)
 {
 	auto starts = token_starts(text, " \t\n\v\f\r");
-	size_t index = static_cast<size_t>(std::lower_bound(starts.begin(),
-	    starts.end(), at) - starts.begin());
-	size_t size = std::strtoul(std::string(text.substr(0, 20)).c_str(), nullptr, 10);
+	size_t index = static_cast<size_t>(
+	    std::lower_bound(starts.begin(), starts.end(), at) -
+	    starts.begin());
+	size_t size = std::strtoul(std::string(text.substr(0, 20)).c_str(),
+	    nullptr, 10);
 	return index < 2 || (index < 2 + 2 * size && index % 2 == 1);
 }
 
 // ---- the programs ----
 
+// Laid out by hand: clang-format would repack it and split the joined literals.
+// clang-format off
 const std::string_view int_forms[] = {"0", "-0", "+0", "7", "-7", "+7",
     "007", "2147483647", "-2147483648", "2147483648", "-2147483649",
     "4294967296", "99999999999", "9223372036854775807",
@@ -486,7 +539,10 @@ const std::string_view int_forms[] = {"0", "-0", "+0", "7", "-7", "+7",
     "100000000000000000000000000000000000000000", "0000000000000000000000005",
     "1e3", "0x1f", "0X7FFFFFFF", "1.5", ".5", "-.5", "+-3", "--3", "- 3", "+",
     "-", "inf", "nan", "\xd9\xa3", "1,000", "1_000", "12abc", "\x00" "1"sv};
+// clang-format on
 
+// Laid out by hand: clang-format would repack it and split the joined literals.
+// clang-format off
 const std::string_view float_forms[] = {"0", "-0", "7", "+7", "-7.25", "007",
     "2147483648", "99999999999", "9007199254740993", "4503599627370496.5",
     "1e308", "1e309", "-1e309", "1e-320", "4.9e-324", "1e-400",
@@ -499,6 +555,7 @@ const std::string_view float_forms[] = {"0", "-0", "7", "+7", "-7.25", "007",
     "1111111111111111111111111111111111111111111111111111111111111111111111"
     "1111111111111111111111111111111111111111111111111111111111111111111111",
     "0.000000000000000000000000000000000000000000000000000000000000000001"};
+// clang-format on
 
 // Damage.  The first list holds tokens that no read takes as a number, even
 // glued before one: where a number is read, they end the run.  The second
@@ -516,17 +573,17 @@ const std::string_view text_bad[] = {"\0"sv, "\xff", "#", "\r", "\n", "-\n",
 struct Program {
 	std::string_view name;
 	Valid (*valid)(Rng &, int cases, bool cut);
-	Words forms;                     // numbers of every form for its reads
-	Words stops, bad;                // damage, as above
-	const char *line;                // what each line of output matches
-	                                 // (lines of any bytes where null)
+	Words forms;      // numbers of every form for its reads
+	Words stops, bad; // damage, as above
+	const char *line; // what each line of output matches
+	                  // (lines of any bytes where null)
 	bool (*also)(std::string_view in, std::string_view out);
 	bool (*costly)(std::string_view in);
 	// Whether the token starting at `at` of a valid text is read as a
 	// number, so that a token that is none ends the run there; null where
 	// the run always goes on.
 	bool (*numbers)(std::string_view text, size_t at);
-	std::string_view seps = " \t\n\v\f\r";  // what separates tokens
+	std::string_view seps = " \t\n\v\f\r"; // what separates tokens
 };
 
 const char count_line[] = "[0-9]+";
@@ -536,6 +593,8 @@ const char trip_line[] =
     "((0[0-9]|0-[0-9]+|[1-9][0-9]+):){2}(0[0-9]|0-[0-9]+|[1-9][0-9]+)"
     " -?(inf|nan|[0-9]+\\.[0-9][0-9]) km";
 
+// A table laid out by hand, which clang-format would re-indent:
+// clang-format off
 const Program programs[] = {
 	{"squarepegs", squarepegs, int_forms, int_stops, int_bad, count_line,
 	    nullptr, nullptr, every_token},
@@ -559,8 +618,10 @@ const Program programs[] = {
 	{"treecount", treecount, float_forms, float_stops, float_bad,
 	    "[0-9]|1[0-9]|2[0-5]", nullptr, nullptr, every_token},
 };
+// clang-format on
 
-const Program *known(std::string_view name)
+const Program *
+known(std::string_view name)
 {
 	for (const Program &p : programs)
 		if (p.name == name)
@@ -570,7 +631,8 @@ const Program *known(std::string_view name)
 
 // ---- running ----
 
-std::string shown(std::string_view in)
+std::string
+shown(std::string_view in)
 {
 	if (in.size() <= 300)
 		return '"' + visible(in) + '"';
@@ -580,7 +642,8 @@ std::string shown(std::string_view in)
 }
 
 // The text with the token at `from` replaced by `with`.
-std::string replaced(std::string_view text, size_t from, std::string_view with,
+std::string
+replaced(std::string_view text, size_t from, std::string_view with,
     std::string_view seps)
 {
 	size_t to = std::min(text.find_first_of(seps, from), text.size());
@@ -589,7 +652,8 @@ std::string replaced(std::string_view text, size_t from, std::string_view with,
 }
 
 // Whether the output is whole lines, each matching `re` where there is one.
-bool each_line(std::string_view out, const std::regex *re)
+bool
+each_line(std::string_view out, const std::regex *re)
 {
 	if (!out.empty() && out.back() != '\n')
 		return false;
@@ -604,8 +668,8 @@ bool each_line(std::string_view out, const std::regex *re)
 
 struct Hostile : testing::TestWithParam<Built> {
 	const Program *p = known(GetParam().name);
-	std::optional<std::regex> line = p && p->line ?
-	    std::optional<std::regex>(p->line) : std::nullopt;
+	std::optional<std::regex> line =
+	    p && p->line ? std::optional<std::regex>(p->line) : std::nullopt;
 	// The output of every distinct input that passed, by its hash; the
 	// distinct inputs run, and those skipped as long by contract.
 	std::unordered_map<size_t, std::string> outputs;
@@ -614,15 +678,18 @@ struct Hostile : testing::TestWithParam<Built> {
 
 	void SetUp() override
 	{
-		ASSERT_NE(p, nullptr) << "no hostile inputs for " << GetParam().name;
+		ASSERT_NE(p, nullptr)
+		    << "no hostile inputs for " << GetParam().name;
 	}
 
 	void TearDown() override
 	{
 		auto *t = testing::UnitTest::GetInstance()->current_test_info();
-		std::printf("%s %s: %zu distinct hostile inputs run, %zu skipped as "
-		    "long by contract\n", GetParam().name.data(), t->name(),
-		    tried.size(), skipped.size());
+		std::printf(
+		    "%s %s: %zu distinct hostile inputs run, %zu skipped as "
+		    "long by contract\n",
+		    GetParam().name.data(), t->name(), tried.size(),
+		    skipped.size());
 	}
 
 	// Keeps a failing input where it can be rerun by hand.
@@ -634,8 +701,8 @@ struct Hostile : testing::TestWithParam<Built> {
 		for (char &c : path)
 			if (c == '/')
 				c = '-';
-		std::ofstream(path, std::ios::binary).write(in.data(),
-		    static_cast<std::streamsize>(in.size()));
+		std::ofstream(path, std::ios::binary)
+		    .write(in.data(), static_cast<std::streamsize>(in.size()));
 		return path;
 	}
 
@@ -647,7 +714,7 @@ struct Hostile : testing::TestWithParam<Built> {
 	    std::string *out = nullptr)
 	{
 		if (failed >= 3)
-			return false;	// enough to go on; spare the log
+			return false; // enough to go on; spare the log
 		size_t key = std::hash<std::string_view>{}(in);
 		if (p->costly && p->costly(in)) {
 			skipped.insert(key);
@@ -665,15 +732,20 @@ struct Hostile : testing::TestWithParam<Built> {
 			else if (r.status != 0)
 				why = "exit status " + std::to_string(r.status);
 			else if (!r.err.empty())
-				why = "stderr \"" + visible(r.err.substr(0, 400)) + '"';
-			else if (!each_line(r.out, line ? &*line : nullptr) || (p->also && !p->also(in, r.out)))
+				why = "stderr \"" +
+				    visible(r.err.substr(0, 400)) + '"';
+			else if (!each_line(r.out, line ? &*line : nullptr) ||
+			    (p->also && !p->also(in, r.out)))
 				why = "printed something that is no answer";
 		}
 		tried.insert(key);
 		if (why.empty() && exact && r.out != before)
-			why = "went on after the damage, or lost answers before it: "
-			    "wanted exactly \"" + visible(before.substr(0, 300)) + '"';
-		else if (why.empty() && r.out.compare(0, before.size(), before) != 0)
+			why =
+			    "went on after the damage, or lost answers before it: "
+			    "wanted exactly \"" +
+			    visible(before.substr(0, 300)) + '"';
+		else if (why.empty() &&
+		    r.out.compare(0, before.size(), before) != 0)
 			why = "lost the answers before the damage, \"" +
 			    visible(before.substr(0, 300)) + '"';
 		if (why.empty()) {
@@ -684,8 +756,8 @@ struct Hostile : testing::TestWithParam<Built> {
 		}
 		failed++;
 		ADD_FAILURE() << GetParam().name << ": " << why << "\n  input "
-		    << shown(in) << " (kept as " << keep(in) << ")\n  output "
-		    << shown(r.out);
+		              << shown(in) << " (kept as " << keep(in)
+		              << ")\n  output " << shown(r.out);
 		return false;
 	}
 
@@ -700,7 +772,8 @@ struct Hostile : testing::TestWithParam<Built> {
 	// The answers to everything before `at`, where they are final.
 	std::string settled_answers(const Valid &v, size_t at)
 	{
-		return output_of(std::string_view(v.text).substr(0, settled(v, at)));
+		return output_of(
+		    std::string_view(v.text).substr(0, settled(v, at)));
 	}
 
 	// Whether `bad` put in at `at` of the text, before a token, ends the
@@ -709,7 +782,8 @@ struct Hostile : testing::TestWithParam<Built> {
 	{
 		return p->numbers && at < text.size() && !white(text[at]) &&
 		    (at == 0 || white(text[at - 1])) && p->numbers(text, at) &&
-		    std::find(p->stops.begin(), p->stops.end(), bad) != p->stops.end();
+		    std::find(p->stops.begin(), p->stops.end(), bad) !=
+		    p->stops.end();
 	}
 
 	std::vector<size_t> tokens(std::string_view text)
@@ -728,7 +802,8 @@ TEST_P(Hostile, RandomBytes)
 		std::string junk;
 		bool bytes = pick(r, 2);
 		for (int len = pick(r, 200); len > 0; len--)
-			junk += bytes ? static_cast<char>(pick(r, 256)) :
+			junk += bytes ?
+			    static_cast<char>(pick(r, 256)) :
 			    near[pick(r, static_cast<int>(near.size()))];
 		if (i % 2 == 0) {
 			survives(junk);
@@ -770,15 +845,20 @@ TEST_P(Hostile, CutEverywhere)
 			answers.push_back(output_of(text.substr(0, end)));
 		for (size_t at = 0; at <= text.size(); at++) {
 			size_t k = case_of(v, at);
-			size_t last = at;	// where the case's last token ends
+			size_t last = at; // where the case's last token ends
 			if (k + 1 < v.ends.size())
-				for (last = v.ends[k + 1]; last > at && white(text[last - 1]);)
+				for (last = v.ends[k + 1];
+				     last > at && white(text[last - 1]);)
 					last--;
-			if (p->numbers && k + 1 < v.ends.size() && at == last && at > v.ends[k])
-				survives(text.substr(0, at), answers[k + 1], true);
+			if (p->numbers && k + 1 < v.ends.size() && at == last &&
+			    at > v.ends[k])
+				survives(text.substr(0, at), answers[k + 1],
+				    true);
 			else
-				survives(text.substr(0, at), answers[k], p->numbers &&
-				    (at == v.ends[k] || white(text[at - 1])));
+				survives(text.substr(0, at), answers[k],
+				    p->numbers &&
+				        (at == v.ends[k] ||
+				            white(text[at - 1])));
 		}
 	}
 }
@@ -795,15 +875,16 @@ TEST_P(Hostile, DamageEverywhere)
 	for (size_t at = 0; at <= text.size(); at++) {
 		std::string_view other = damage[1 + at % (damage.size() - 1)];
 		for (std::string_view bad : {damage[0], other})
-			survives(std::string(text.substr(0, at)) + std::string(bad) +
-			    std::string(text.substr(at)), settled_answers(v, at),
-			    ends_run(text, at, bad));
+			survives(std::string(text.substr(0, at)) +
+			        std::string(bad) + std::string(text.substr(at)),
+			    settled_answers(v, at), ends_run(text, at, bad));
 	}
 	Valid w = p->valid(r, 3, false);
 	for (size_t from : tokens(w.text))
 		for (std::string_view bad : damage)
 			survives(replaced(w.text, from, bad, p->seps),
-			    settled_answers(w, from), ends_run(w.text, from, bad));
+			    settled_answers(w, from),
+			    ends_run(w.text, from, bad));
 }
 
 // Tokens of 100000 characters; lines of 1000000 bytes between valid input.
@@ -814,6 +895,8 @@ TEST_P(Hostile, LongTokensAndLines)
 	for (int i = 0; i < 100000; i++)
 		printable += static_cast<char>(33 + pick(r, 94));
 	const std::string word(100000, 'B');
+	// A table laid out by hand, which clang-format would re-indent:
+	// clang-format off
 	const std::string tokens[] = {
 		std::string(100000, '9'),
 		std::string(99999, '0') + "7",
@@ -822,11 +905,13 @@ TEST_P(Hostile, LongTokensAndLines)
 		word,
 		printable,
 	};
+	// clang-format on
 	for (const std::string &t : tokens) {
 		survives(t + "\n");
 		Valid v = p->valid(r, 4, false);
 		size_t mid = v.ends[v.ends.size() / 2];
-		std::string in = v.text.substr(0, mid) + t + "\n" + v.text.substr(mid);
+		std::string in = v.text.substr(0, mid) + t + "\n" +
+		    v.text.substr(mid);
 		survives(in, settled_answers(v, mid),
 		    t == word && p->numbers && p->numbers(v.text, mid), 20s);
 	}
@@ -836,17 +921,20 @@ TEST_P(Hostile, LongTokensAndLines)
 		char c = static_cast<char>(32 + pick(r, 95));
 		wordy += c >= '0' && c <= '9' ? 'q' : c;
 	}
+	// A table laid out by hand, which clang-format would re-indent:
+	// clang-format off
 	const std::string lines[] = {
 		wordy,
 		std::string(1000000, ' '),
 		std::string(1000000, '\0'),
 		std::string(1000000, 'A'),
 	};
+	// clang-format on
 	for (const std::string &line : lines) {
 		Valid v = p->valid(r, 3, false);
 		std::string in = v.text + line + "\n" + v.text;
-		bool stops = (line[0] == '\0' || line[0] == 'A') && p->numbers &&
-		    p->numbers(in, v.text.size());
+		bool stops = (line[0] == '\0' || line[0] == 'A') &&
+		    p->numbers && p->numbers(in, v.text.size());
 		survives(in, output_of(v.text), stops, 20s);
 	}
 }
@@ -870,7 +958,8 @@ TEST_P(Hostile, Regressions)
 	}
 }
 
-std::string built_name(const testing::TestParamInfo<Built> &info)
+std::string
+built_name(const testing::TestParamInfo<Built> &info)
 {
 	return std::string(info.param.name);
 }

@@ -18,25 +18,31 @@
 namespace {
 
 // Makes `text` the whole input of the readers, ending where it ends.
-void feed(std::string_view text)
+void
+feed(std::string_view text)
 {
 	ASSERT_LE(text.size(), sizeof ibuf);
 	std::memcpy(ibuf, text.data(), text.size());
 	ip = ibuf;
 	ie = ibuf + text.size();
-	ieof = true;	// no refill: the input ends with the text
+	ieof = true; // no refill: the input ends with the text
 }
 
-size_t consumed() { return static_cast<size_t>(ip - ibuf); }
+size_t
+consumed()
+{
+	return static_cast<size_t>(ip - ibuf);
+}
 
 struct Scanned {
 	int r;
 	double d;
 	long l;
-	size_t at;	// bytes read, the one put back not counted
+	size_t at; // bytes read, the one put back not counted
 };
 
-Scanned scan(std::string_view text, const char *fmt)
+Scanned
+scan(std::string_view text, const char *fmt)
 {
 	Scanned s{0, -12345.0, -12345, 0};
 	std::string copy(text);
@@ -52,14 +58,16 @@ Scanned scan(std::string_view text, const char *fmt)
 	return s;
 }
 
-bool same_bits(double a, double b)
+bool
+same_bits(double a, double b)
 {
 	return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
 // Whether the bytes scanf took, white space and sign aside, are a cut-short
 // "inf", "infinity" or "nan" and the byte that broke it.
-bool cut_word(std::string_view taken)
+bool
+cut_word(std::string_view taken)
 {
 	size_t i = taken.find_first_not_of(" \t\n\v\f\r");
 	if (i == std::string_view::npos)
@@ -69,12 +77,15 @@ bool cut_word(std::string_view taken)
 	std::string low;
 	for (char c : taken.substr(i))
 		low += static_cast<char>(c | 0x20);
-	return low.size() >= 2 && ("infinity"sv.starts_with(
-	    std::string_view(low).substr(0, low.size() - 1)) ||
-	    "nan"sv.starts_with(std::string_view(low).substr(0, low.size() - 1)));
+	return low.size() >= 2 &&
+	    ("infinity"sv.starts_with(
+	         std::string_view(low).substr(0, low.size() - 1)) ||
+	        "nan"sv.starts_with(
+	            std::string_view(low).substr(0, low.size() - 1)));
 }
 
-void check_double(std::string_view text)
+void
+check_double(std::string_view text)
 {
 	SCOPED_TRACE("input \"" + visible(text) + "\"");
 	Scanned want = scan(text, "%lf");
@@ -93,7 +104,8 @@ void check_double(std::string_view text)
 	}
 }
 
-void check_int(std::string_view text)
+void
+check_int(std::string_view text)
 {
 	SCOPED_TRACE("input \"" + visible(text) + "\"");
 	Scanned want = scan(text, "%ld");
@@ -114,6 +126,8 @@ void check_int(std::string_view text)
 }
 
 // The forms of the hostile suite, and the cut-short ones around them.
+// Laid out by hand: clang-format would repack it and split the joined literals.
+// clang-format off
 const std::string_view forms[] = {"", " ", " \n\t", "0", "-0", "+0", "7",
     "42", "-42", "+42", "007", "00", "-", "+", "--1", "+-1", "-+1", ".",
     "-.", ".5", "5.", "1.5", "-1.5", "1..2", "1.2.3", "1e", "1e+", "1e-",
@@ -132,9 +146,10 @@ const std::string_view forms[] = {"", " ", " \n\t", "0", "-0", "+0", "7",
     "1e5x", "12abc", "0x1g", "1.5e+x", ".e5", "-.e5", "5e05", "0.000001",
     "123456789012345678901234567890", "0.1", "0.2", "0.3", "999999.5",
     "1e6", "3e-5", "2.5", "-7.25", "1000000", "0x2a", "4.2e1", "42.0"};
+// clang-format on
 
-const std::string_view tails[] = {"", " ", "\n", "x", "e", ".", "+", "-",
-    "5", "i", "a", "\0"sv, "\xff"};
+const std::string_view tails[] = {"", " ", "\n", "x", "e", ".", "+", "-", "5",
+    "i", "a", "\0"sv, "\xff"};
 
 TEST(Readers, AgreeWithScanfOnEveryForm)
 {
@@ -153,6 +168,8 @@ TEST(Readers, AgreeWithScanfOnEveryForm)
 TEST(Readers, AgreeWithScanfOnLongNumbers)
 {
 	const std::string zeros(1000, '0'), nines(1000, '9');
+	// A table laid out by hand, which clang-format would re-indent:
+	// clang-format off
 	const std::string texts[] = {
 	    "1" + zeros, "-1" + zeros, zeros + "7", "0." + zeros + "1",
 	    "1." + zeros + "1", nines, "0." + nines, "0x" + std::string(300, 'f'),
@@ -171,6 +188,7 @@ TEST(Readers, AgreeWithScanfOnLongNumbers)
 	    "1e" + nines, "1e-" + nines, "0e" + nines, "1" + zeros + "e-1000",
 	    std::string(5000, '1') + "e-5000",
 	};
+	// clang-format on
 	for (const std::string &t : texts) {
 		check_double(t);
 		check_int(t);
@@ -211,11 +229,12 @@ TEST(Readers, AgreeWithScanfOnPlainDecimals)
 		int point = static_cast<int>((s >> 16) % (digits.size() + 1));
 		std::string text = (s >> 24) % 2 ? "-" : "";
 		text += digits.substr(0, point) + "." + digits.substr(point);
-		text += "e" + std::to_string(static_cast<int>((s >> 32) % 61) - 30);
+		text += "e" +
+		    std::to_string(static_cast<int>((s >> 32) % 61) - 30);
 		check_double(text);
 		if (HasFailure())
 			return;
 	}
 }
 
-}  // namespace
+} // namespace

@@ -21,6 +21,8 @@ namespace {
 
 // A small valid input for each program, with at least one answer, so that
 // the program has something to write.
+// A table laid out by hand, which clang-format would re-indent:
+// clang-format off
 const struct {
 	std::string_view name, in;
 } inputs[] = {
@@ -35,8 +37,10 @@ const struct {
 	{"soundcode", "WASHCLOTH\n"},
 	{"treecount", "42\n"},
 };
+// clang-format on
 
-std::string_view input_of(std::string_view name)
+std::string_view
+input_of(std::string_view name)
 {
 	for (auto &i : inputs)
 		if (i.name == name)
@@ -56,10 +60,12 @@ struct Failure {
 	In in;
 	Out out;
 	bool sigpipe_default;
-	int status;	// exit status, or -signal
+	int status; // exit status, or -signal
 	const char *what, *reason;
 };
 
+// A table laid out by hand, which clang-format would re-indent:
+// clang-format off
 const Failure failures[] = {
 	{"FullDisk", In::file, Out::devfull, false, 1, "write",
 	    "No space left on device"},
@@ -74,25 +80,32 @@ const Failure failures[] = {
 	{"ClosedInput", In::closed, Out::devfull, false, 1, "read",
 	    "Bad file descriptor"},
 };
+// clang-format on
 
-void PrintTo(const Failure &f, std::ostream *os) { *os << f.name; }
+void
+PrintTo(const Failure &f, std::ostream *os)
+{
+	*os << f.name;
+}
 
 struct Ended {
-	int status = -1;	// exit status, or -signal
+	int status = -1; // exit status, or -signal
 	std::string err;
 };
 
 // Runs the program on `in` (through a file) with its streams led as `f`
 // says; stderr is collected.
-Ended run_with(const char *path, std::string_view in, const Failure &f)
+Ended
+run_with(const char *path, std::string_view in, const Failure &f)
 {
 	Ended e;
 	char name[] = "/tmp/iofail-XXXXXX";
 	int infd = -1;
 	if (f.in == In::file) {
 		infd = mkstemp(name);
-		if (infd < 0 || write(infd, in.data(), in.size()) !=
-		    static_cast<ssize_t>(in.size()))
+		if (infd < 0 ||
+		    write(infd, in.data(), in.size()) !=
+		        static_cast<ssize_t>(in.size()))
 			return e;
 		unlink(name);
 		lseek(infd, 0, SEEK_SET);
@@ -105,7 +118,7 @@ Ended run_with(const char *path, std::string_view in, const Failure &f)
 	if (f.out == Out::gone_reader) {
 		if (pipe(gone) != 0)
 			return e;
-		close(gone[0]);	// the reader has gone away
+		close(gone[0]); // the reader has gone away
 		outfd = gone[1];
 	}
 	if (pipe(err) != 0)
@@ -135,7 +148,8 @@ Ended run_with(const char *path, std::string_view in, const Failure &f)
 			close(fd);
 	char buf[4096];
 	ssize_t n;
-	while ((n = read(err[0], buf, sizeof buf)) > 0 || (n < 0 && errno == EINTR))
+	while ((n = read(err[0], buf, sizeof buf)) > 0 ||
+	    (n < 0 && errno == EINTR))
 		if (n > 0)
 			e.err.append(buf, static_cast<size_t>(n));
 	close(err[0]);
@@ -152,14 +166,14 @@ TEST_P(IoFailure, EndsAsItMust)
 {
 	auto [b, f] = GetParam();
 	std::string_view in = input_of(b.name);
-	ASSERT_FALSE(in.empty()) << "no input for " << b.name
-				 << ": add one to the table of inputs";
+	ASSERT_FALSE(in.empty())
+	    << "no input for " << b.name << ": add one to the table of inputs";
 	Ended e = run_with(b.path, in, f);
 	EXPECT_EQ(e.status, f.status);
 	std::string line;
 	if (f.what != nullptr)
-		line = std::string(b.name) + ": " + f.what + " error: " +
-		    f.reason + "\n";
+		line = std::string(b.name) + ": " + f.what +
+		    " error: " + f.reason + "\n";
 	EXPECT_EQ(e.err, line);
 }
 
@@ -167,7 +181,7 @@ INSTANTIATE_TEST_SUITE_P(IoFailure, IoFailure,
     testing::Combine(testing::ValuesIn(built), testing::ValuesIn(failures)),
     [](const testing::TestParamInfo<std::tuple<Built, Failure>> &info) {
 	    return std::string(std::get<1>(info.param).name) + "_" +
-		std::string(std::get<0>(info.param).name);
+	        std::string(std::get<0>(info.param).name);
     });
 
-}  // namespace
+} // namespace

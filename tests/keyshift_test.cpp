@@ -9,6 +9,8 @@
 
 // Expected values: the worked examples, and the key rows read off by hand
 // (each key gives the one two places to its left; the first two stay).
+// A table laid out by hand, which clang-format would re-indent:
+// clang-format off
 const Case cases[] = {
 	{"worked_example", "KT''[ R[Y'G!\n\nJdut 9\n"sv, "hello world!\n\ngate 7\n"sv},
 	{"q_equals_3_backslash", "Q=3\\\n"sv, "q01;\n"sv},
@@ -41,10 +43,13 @@ const Case cases[] = {
 	{"nul_in_last_line_without_line_feed", "jd\0ut"sv, "ga\n"sv},
 	{"only_nul", "\0"sv, "\n"sv},
 };
+// clang-format on
 FILTER_CASES(Keyshift, cases);
 
 // The 39 keys that move, as listed by hand from the keyboard rows: input
 // byte, output byte.  Every other byte maps to itself.
+// A table laid out by hand, which clang-format would re-indent:
+// clang-format off
 const unsigned char moved[][2] = {
 	{'2', '`'}, {'3', '1'}, {'4', '2'}, {'5', '3'}, {'6', '4'}, {'7', '5'},
 	{'8', '6'}, {'9', '7'}, {'0', '8'}, {'-', '9'}, {'=', '0'},
@@ -55,9 +60,11 @@ const unsigned char moved[][2] = {
 	{'c', 'z'}, {'v', 'x'}, {'b', 'c'}, {'n', 'v'}, {'m', 'b'}, {',', 'n'},
 	{'.', 'm'}, {'/', ','},
 };
+// clang-format on
 
 // The expected output byte for one input byte, from the list above.
-unsigned char shifted(unsigned char b)
+unsigned char
+shifted(unsigned char b)
 {
 	if (b >= 'A' && b <= 'Z')
 		b += 32;
@@ -95,7 +102,8 @@ TEST(Keyshift, EveryByteValue)
 		if (b == '\n')
 			continue;
 		in += static_cast<char>(b);
-		want += static_cast<char>(shifted(static_cast<unsigned char>(b)));
+		want += static_cast<char>(
+		    shifted(static_cast<unsigned char>(b)));
 	}
 	expect_filter(in + "\n", want + "\n");
 }
@@ -117,7 +125,8 @@ TEST(Keyshift, LongLinesMappedInFull)
 
 // The output line for one input line without its line feed: each byte
 // shifted, up to the first zero byte, then a line feed.
-std::string mapped(std::string_view line)
+std::string
+mapped(std::string_view line)
 {
 	std::string out;
 	for (unsigned char b : line.substr(0, line.find('\0')))
@@ -137,7 +146,8 @@ TEST(Keyshift, PieceBoundariesChangeNothing)
 			for (size_t i = 0; i < len; i++)
 				line += pattern[i % pattern.size()];
 			std::vector<std::string> variants = {line};
-			for (size_t at = 271 * k - 2; at <= 271 * k + 1 && at < len; at++) {
+			for (size_t at = 271 * k - 2;
+			     at <= 271 * k + 1 && at < len; at++) {
 				std::string v = line;
 				v[at] = '\0';
 				variants.push_back(v);
@@ -161,11 +171,14 @@ TEST(Keyshift, PieceBoundariesChangeNothing)
 // Each line's output must be out before the next line is read.
 TEST(Keyshift, AnswersEachLineBeforeTheNext)
 {
+	// A table laid out by hand, which clang-format would re-indent:
+	// clang-format off
 	expect_steps({
 	    {"KT''[\n", "hello\n"},
 	    {"\n", "hello\n\n"},
 	    {"Jdut 9", "hello\n\n"},
 	}, "hello\n\ngate 7\n");
+	// clang-format on
 }
 
 // Each send arrives as a read of its own, so these lines break across
@@ -174,12 +187,15 @@ TEST(Keyshift, AnswersEachLineBeforeTheNext)
 // input.  Expected values by hand (j g, d a, u t, t e, K h, T e).
 TEST(Keyshift, ZeroByteCutAcrossReads)
 {
+	// A table laid out by hand, which clang-format would re-indent:
+	// clang-format off
 	expect_steps({
 	    {"jd\0u"sv, "ga"},
 	    {"t\nut\n", "ga\nte\n"},
 	    {"KT\0''"sv, "ga\nte\nhe"},
 	    {"[", "ga\nte\nhe"},
 	}, "ga\nte\nhe\n");
+	// clang-format on
 }
 
 // strlower: a lower-cased copy of n bytes, the source untouched; only A to
@@ -187,6 +203,8 @@ TEST(Keyshift, ZeroByteCutAcrossReads)
 // hand.
 TEST(Keyshift, StrlowerCopies)
 {
+	// A table laid out by hand, which clang-format would re-indent:
+	// clang-format off
 	const struct {
 		std::string_view in, want;
 	} rows[] = {
@@ -196,6 +214,7 @@ TEST(Keyshift, StrlowerCopies)
 		{"\xc0\xc1\xda\xff"sv, "\xc0\xc1\xda\xff"sv},
 		{"AB\0CD"sv, "ab\0cd"sv},
 	};
+	// clang-format on
 	for (auto &r : rows) {
 		std::string arg(r.in), low(r.in.size() + 1, '#');
 		strlower(low.data(), arg.data(), arg.size());

@@ -8,6 +8,8 @@
 
 // Expected values: the worked example, and flag counts checked against the
 // trial-division recount in FlagsFollowTheRule.
+// A table laid out by hand, which clang-format would re-indent:
+// clang-format off
 const Case cases[] = {
 	{"worked_example", "0 39\n0 40\n40 49\n0 9999\n172 331\n"sv,
 	    "100.00\n97.56\n60.00\n41.49\n58.12\n"sv},
@@ -48,6 +50,7 @@ const Case cases[] = {
 	{"negative_mirror_of_first_41", "-41 -1\n"sv, "97.56\n"sv},
 	{"table_and_its_mirror", "-10000 9999\n"sv, "41.49\n"sv},
 };
+// clang-format on
 FILTER_CASES(Primeshare, cases);
 
 static bool
@@ -67,7 +70,8 @@ TEST(Primeshare, FlagsFollowTheRule)
 {
 	int ones = 0;
 	for (uint64_t n = 0; n < 10000; n++) {
-		ASSERT_EQ(prime[n], trial(n * n + n + 41) ? 1 : 0) << "n = " << n;
+		ASSERT_EQ(prime[n], trial(n * n + n + 41) ? 1 : 0)
+		    << "n = " << n;
 		ones += prime[n];
 	}
 	EXPECT_EQ(ones, 4149);
@@ -82,12 +86,15 @@ TEST(Primeshare, FlagsFollowTheRule)
 	EXPECT_EQ(count(0, 99), 86);
 	EXPECT_EQ(count(0, 999), 581);
 	EXPECT_EQ(count(9000, 9999), 363);
+	// A table laid out by hand, which clang-format would re-indent:
+	// clang-format off
 	const int telling[][2] = {
 		{40, 0}, {41, 0}, {42, 1}, {43, 1}, {44, 0}, {45, 1}, {48, 1},
 		{49, 0}, {55, 1}, {56, 0},
 		{9990, 1}, {9991, 0}, {9992, 0}, {9993, 1}, {9994, 1},
 		{9995, 1}, {9996, 0}, {9997, 1}, {9998, 0}, {9999, 0},
 	};
+	// clang-format on
 	for (auto [n, f] : telling)
 		EXPECT_EQ(prime[n], f) << "n = " << n;
 	EXPECT_EQ(count(50, 55), 6);
@@ -107,14 +114,17 @@ TEST(Primeshare, PrimalityIsExact)
 	EXPECT_TRUE(isprime(q));
 	EXPECT_FALSE(isprime(p * q));
 	EXPECT_FALSE(isprime(p * p));
-	EXPECT_TRUE(isprime((uint64_t(1) << 61) - 1));	// a Mersenne prime
-	EXPECT_FALSE(isprime((uint64_t(1) << 62) - 1));	// 3 divides 4^31 - 1
+	EXPECT_TRUE(isprime((uint64_t(1) << 61) - 1));  // a Mersenne prime
+	EXPECT_FALSE(isprime((uint64_t(1) << 62) - 1)); // 3 divides 4^31 - 1
 
 	// strong pseudoprimes to the bases 2 to 7 and 2 to 23
+	// A table laid out by hand, which clang-format would re-indent:
+	// clang-format off
 	const uint64_t spsp[][4] = {
 		{3215031751, 151, 751, 28351},
 		{3825123056546413051, 149491, 747451, 34233211},
 	};
+	// clang-format on
 	for (auto &s : spsp) {
 		ASSERT_EQ(s[1] * s[2] * s[3], s[0]);
 		EXPECT_FALSE(isprime(s[0])) << s[0];
@@ -125,10 +135,13 @@ TEST(Primeshare, PrimalityIsExact)
 // line must be the correctly rounded share 100 * count / size.
 TEST(Primeshare, OutsideTableFollowsTheRule)
 {
+	// A table laid out by hand, which clang-format would re-indent:
+	// clang-format off
 	const long ranges[][2] = {
 		{9990, 10099}, {10000, 10999}, {999000, 999999},
 		{-1000000, -999001}, {-10100, -9990},
 	};
+	// clang-format on
 	std::string in, want;
 	for (auto [a, b] : ranges) {
 		int count = 0;
@@ -137,7 +150,8 @@ TEST(Primeshare, OutsideTableFollowsTheRule)
 			count += trial(m * m + m + 41);
 		}
 		char line[32];
-		snprintf(line, sizeof line, "%.2f\n", 100.0 * count / (b - a + 1));
+		snprintf(line, sizeof line, "%.2f\n",
+		    100.0 * count / (b - a + 1));
 		in += std::to_string(a) + " " + std::to_string(b) + "\n";
 		want += line;
 	}
@@ -184,8 +198,11 @@ TEST(Primeshare, SharesInTableAreCorrectlyRounded)
 // Each answer must be written before the next pair is read.
 TEST(Primeshare, AnswersEachPairBeforeTheNext)
 {
+	// A table laid out by hand, which clang-format would re-indent:
+	// clang-format off
 	expect_steps({
 	    {"0 39\n", "100.00\n"},
 	    {"0 40\n", "100.00\n97.56\n"},
 	}, "100.00\n97.56\n");
+	// clang-format on
 }

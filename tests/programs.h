@@ -14,4 +14,8 @@ inline const Built built[] = {
 #include "programs.inc"
 };
 
-inline void PrintTo(const Built &b, std::ostream *os) { *os << b.name; }
+inline void
+PrintTo(const Built &b, std::ostream *os)
+{
+	*os << b.name;
+}

@@ -4,6 +4,8 @@
 
 // Expected values: the worked example and words coded by hand from the
 // letter classes (BFPV 1, CGJKQSXZ 2, DT 3, L 4, MN 5, R 6, others none).
+// A table laid out by hand, which clang-format would re-indent:
+// clang-format off
 const Case cases[] = {
 	{"worked_example", "WASHCLOTH ACCEPT BACKSTOP LETTER Letter AEIOU BB\n"sv,
 	    "2243\n213\n1231\n436\n4\n\n1\n"sv},
@@ -38,15 +40,18 @@ const Case cases[] = {
 	{"high_byte_ends_a_run", "B\xff" "B\n"sv, "11\n"sv},
 	{"high_bytes_are_no_space", "B\xa0" "D \xc3\xa9\n"sv, "13\n\n"sv},
 };
+// clang-format on
 FILTER_CASES(Soundcode, cases);
 
 // The code of each capital from A to Z by hand, '0' for none.
 constexpr std::string_view capitals = "01230120022455012623010202"sv;
 
-char code(unsigned char b)
+char
+code(unsigned char b)
 {
 	return b >= 'A' && b <= 'Z' && capitals[b - 'A'] != '0' ?
-	    capitals[b - 'A'] : '\0';
+	    capitals[b - 'A'] :
+	    '\0';
 }
 
 TEST(Soundcode, EachCapitalAlone)
@@ -71,7 +76,8 @@ TEST(Soundcode, EveryByteBetweenTwoBs)
 		if (strchr(" \t\n\v\f\r", b))
 			continue;
 		char c = code(static_cast<unsigned char>(b));
-		in += "B"s + static_cast<char>(b) + static_cast<char>(b) + "B\n";
+		in += "B"s + static_cast<char>(b) + static_cast<char>(b) +
+		    "B\n";
 		want += c == 0 ? "11\n"s : c == '1' ? "1\n"s : "1"s + c + "1\n";
 	}
 	expect_filter(in, want);
@@ -96,11 +102,14 @@ TEST(Soundcode, LongWordsCodedInFull)
 // Each word's line must be out before the next word is read.
 TEST(Soundcode, AnswersEachWordBeforeTheNext)
 {
+	// A table laid out by hand, which clang-format would re-indent:
+	// clang-format off
 	expect_steps({
 	    {"WASHCLOTH ", "2243\n"},
 	    {"AEIOU\n", "2243\n\n"},
 	    {"BB", "2243\n\n"},
 	}, "2243\n\n1\n");
+	// clang-format on
 }
 
 // Each send arrives as a read of its own, so these words break across
@@ -110,6 +119,8 @@ TEST(Soundcode, AnswersEachWordBeforeTheNext)
 // values by hand from the letter classes.
 TEST(Soundcode, WordsAcrossReads)
 {
+	// A table laid out by hand, which clang-format would re-indent:
+	// clang-format off
 	expect_steps({
 	    {"B", "1"},
 	    {"BD\0D"sv, "13"},
@@ -117,4 +128,5 @@ TEST(Soundcode, WordsAcrossReads)
 	    {"BB", "13\n4\n1"},
 	    {"\nAEIOU", "13\n4\n1\n"},
 	}, "13\n4\n1\n\n");
+	// clang-format on
 }

@@ -2,6 +2,8 @@
 
 // Expected values: the worked example and the table rule
 // type[N] = floor((N + 1)^2 / 2) - 1 for 1 <= N <= 50, 0 elsewhere.
+// A table laid out by hand, which clang-format would re-indent:
+// clang-format off
 const Case cases[] = {
 	{"worked_example", "3 1 4 50\n"sv, "1\n11\n1299\n"sv},
 	{"any_whitespace_separates", "3\n1\t\t4\r\n\n  50"sv, "1\n11\n1299\n"sv},
@@ -41,6 +43,7 @@ const Case cases[] = {
 	{"query_beyond_int", "3 1 99999999999 4\n"sv, "1\n"sv},
 	{"count_beyond_int", "99999999999 1\n"sv, ""sv},
 };
+// clang-format on
 FILTER_CASES(Squarepegs, cases);
 
 // All fifty answers against the closed form, independent of the simulation.
@@ -59,9 +62,12 @@ TEST(Squarepegs, AllFiftyFollowTheRule)
 // Each answer must be written and flushed before the next query is read.
 TEST(Squarepegs, AnswersEachQueryBeforeTheNext)
 {
+	// A table laid out by hand, which clang-format would re-indent:
+	// clang-format off
 	expect_steps({
 	    {"3\n1\n", "1\n"},
 	    {"4\n", "1\n11\n"},
 	    {"50\n", "1\n11\n1299\n"},
 	}, "1\n11\n1299\n");
+	// clang-format on
 }

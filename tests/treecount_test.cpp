@@ -18,6 +18,8 @@ static const std::vector<uint64_t> catalan = [] {
 // Expected values: the worked example and the lookup rule (the first entry
 // above x, or an entry x lies on or less than 1e-9 above); C24 = 1289904147324
 // is checked against the integer recurrence in TableHoldsCatalanNumbers.
+// A table laid out by hand, which clang-format would re-indent:
+// clang-format off
 const Case cases[] = {
 	{"worked_example", "1 2 5 14 42\n"sv, "1\n2\n3\n4\n5\n"sv},
 	{"largest_entry", "1289904147324\n"sv, "24\n"sv},
@@ -56,6 +58,7 @@ const Case cases[] = {
 	{"nul_byte_ends", "1\0 2\n"sv, "1\n"sv},
 	{"high_bytes_end", "2 \xff 5\n"sv, "2\n"sv},
 };
+// clang-format on
 FILTER_CASES(Treecount, cases);
 
 TEST(Treecount, TableHoldsCatalanNumbers)
@@ -89,8 +92,11 @@ TEST(Treecount, EveryEntryAndItsNeighbours)
 // Each answer must be written before the next number is read.
 TEST(Treecount, AnswersEachNumberBeforeTheNext)
 {
+	// A table laid out by hand, which clang-format would re-indent:
+	// clang-format off
 	expect_steps({
 	    {"42\n", "5\n"},
 	    {"1289904147324\n", "5\n24\n"},
 	}, "5\n24\n");
+	// clang-format on
 }

@@ -4,6 +4,8 @@
 #include <random>
 #include <vector>
 
+// A table laid out by hand, which clang-format would re-indent:
+// clang-format off
 const Case cases[] = {
 	// The worked example: 45 km at 60 km/h, 25 km over 1 h - 35 min,
 	// 74.4625 km at 80.5 km/h, then standing still.
@@ -208,6 +210,7 @@ const Case cases[] = {
 	{"speed_minus_nan", "0:0:0 60\n1:0:0 -NaN(1)\n2:1:1\n"sv,
 	    "02:01:01 -nan km\n"sv},
 };
+// clang-format on
 FILTER_CASES(Tripspeed, cases);
 
 // Damage anywhere in a record drops its line and nothing else: a bad
@@ -216,7 +219,8 @@ FILTER_CASES(Tripspeed, cases);
 TEST(Tripspeed, DamageAtEveryPositionOfRecord)
 {
 	const auto before = "0:0:0 60\n1:0:0\n"s, after = "2:0:0\n"s;
-	const auto answers = "01:00:00 60.00 km\n"s, last = "02:00:00 120.00 km\n"s;
+	const auto answers = "01:00:00 60.00 km\n"s,
+	           last = "02:00:00 120.00 km\n"s;
 	const std::string stamp = "1:30:5";
 
 	for (std::string tail : {"", " 0"}) {
@@ -245,7 +249,8 @@ TEST(Tripspeed, DamageAtEveryPositionOfRecord)
 	for (const auto &speed : nonumber) {
 		SCOPED_TRACE(visible(speed));
 		for (std::string gap : {" ", " \n", "\t\n\n "}) {
-			expect_filter(before + stamp + gap + speed + "\n" + after,
+			expect_filter(before + stamp + gap + speed + "\n" +
+			        after,
 			    answers + last);
 			expect_filter(before + stamp + gap + speed, answers);
 		}
@@ -259,11 +264,13 @@ TEST(Tripspeed, DamageAtEveryPositionOfRecord)
 TEST(Tripspeed, WordSpeedsReadAsScanfReads)
 {
 	std::vector<std::string> speeds;
-	for (std::string word : {"infinity", "nan", "INFINITY", "NaN", "iNfInItY"})
+	for (std::string word :
+	    {"infinity", "nan", "INFINITY", "NaN", "iNfInItY"})
 		for (size_t len = 1; len <= word.size(); len++)
 			for (std::string sign : {"", "+", "-"})
 				for (std::string tail : {"", "x", "e"})
-					speeds.push_back(sign + word.substr(0, len) + tail);
+					speeds.push_back(
+					    sign + word.substr(0, len) + tail);
 	for (const auto &speed : speeds) {
 		double v;
 		char want[32] = "02:01:01 121.02 km\n";
@@ -306,8 +313,11 @@ TEST(Tripspeed, LongLogMatchesExactSum)
 // Each answer is written before the next line is read.
 TEST(Tripspeed, AnswersEachQueryBeforeTheNext)
 {
+	// A table laid out by hand, which clang-format would re-indent:
+	// clang-format off
 	expect_steps({
 	    {"0:0:0 60\n1:0:0\n", "01:00:00 60.00 km\n"},
 	    {"1:30:0\n", "01:00:00 60.00 km\n01:30:00 90.00 km\n"},
 	}, "01:00:00 60.00 km\n01:30:00 90.00 km\n");
+	// clang-format on
 }

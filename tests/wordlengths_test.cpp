@@ -9,6 +9,8 @@
 #undef main
 
 // Expected values: the worked example, then each rule applied by hand.
+// A table laid out by hand, which clang-format would re-indent:
+// clang-format off
 const Case cases[] = {
 	{"worked_example",
 	    "Hello, world! It's a well-known\nexam-\nple.\n#\nGo on.\n#\n"sv,
@@ -60,6 +62,7 @@ const Case cases[] = {
 	    "abcdefghijklmnopqrstuvwxyzabcdefghijklmn a \n"sv,
 	    "1 1\n40 1\n"sv},
 };
+// clang-format on
 FILTER_CASES(Wordlengths, cases);
 
 // Every byte but "#" between two letters, one block each; the expected
@@ -115,11 +118,14 @@ TEST(Wordlengths, MillionWordsInOneBlock)
 // and line feeds leave it alone.
 TEST(Wordlengths, ChkRemembersLastJoiningByte)
 {
+	// A table laid out by hand, which clang-format would re-indent:
+	// clang-format off
 	struct { char c; int want; } steps[] = {
 		{'a', 1}, {'\n', -1}, {'-', 0}, {'\n', 0}, {'\n', 0}, {' ', -1},
 		{'.', -1}, {'\n', 0}, {'\'', 0}, {'\n', -1}, {'-', 0}, {'\r', 1},
 		{'\n', -1}, {'#', 1}, {'\0', 1}, {'\xff', 1},
 	};
+	// clang-format on
 	char pch = 0;
 	for (auto [c, want] : steps)
 		EXPECT_EQ(chk(c, pch), want) << "byte " << visible({&c, 1});
@@ -128,10 +134,13 @@ TEST(Wordlengths, ChkRemembersLastJoiningByte)
 // Each block's lines must be out before the next block is read.
 TEST(Wordlengths, AnswersEachBlockBeforeTheNext)
 {
+	// A table laid out by hand, which clang-format would re-indent:
+	// clang-format off
 	expect_steps({
 	    {"hi there #", "2 1\n5 1\n\n"},
 	    {"go on #\n", "2 1\n5 1\n\n2 2\n\n"},
 	}, "2 1\n5 1\n\n2 2\n\n");
+	// clang-format on
 }
 
 // Sends the bytes and waits until the program has taken them all from the

@@ -10,6 +10,8 @@
 #undef main
 
 // Expected values: the worked example, and sums added up by hand.
+// A table laid out by hand, which clang-format would re-indent:
+// clang-format off
 const Case cases[] = {
 	{"worked_example",
 	    "3 2\napple 10\nbanana 2.5\ncherry 1000000\n"
@@ -127,6 +129,7 @@ const Case cases[] = {
 	{"nul_as_value_ends", "1 1 a \0 a .\n"sv, ""sv},
 	{"nul_in_header_ends", "\0 1 a 1 a .\n"sv, ""sv},
 };
+// clang-format on
 FILTER_CASES(Wordvalue, cases);
 
 // Words longer than 19 bytes are kept whole; one matches only itself.
@@ -179,19 +182,21 @@ TEST(Wordvalue, HundredThousandAscendingEntries)
 // Each sum must be written and flushed before the next text is read.
 TEST(Wordvalue, AnswersEachTextBeforeTheNext)
 {
+	// A table laid out by hand, which clang-format would re-indent:
+	// clang-format off
 	expect_steps({
 	    {"2 3\na 1.5\nb 2\na b a .\n", "5\n"},
 	    {"b\n", "5\n"},
 	    {".\n", "5\n2\n"},
 	    {". ", "5\n2\n0\n"},
 	}, "5\n2\n0\n");
+	// clang-format on
 }
 
 // The sort as first written, an independent reference for the arrangement:
 // plain recursion, the left side first.
 static void
-refsort(std::vector<std::string> &w, std::vector<double> &v, int low,
-    int high)
+refsort(std::vector<std::string> &w, std::vector<double> &v, int low, int high)
 {
 	if (low >= high)
 		return;
@@ -239,11 +244,12 @@ dictionary(const std::string &kind, int n, std::mt19937 &rng)
 			snprintf(buf, sizeof buf, "%06d", n - i);
 		else if (kind == "equal")
 			snprintf(buf, sizeof buf, "same");
-		else if (kind == "few")	// many duplicates, prefixes and cases
+		else if (kind == "few") // many duplicates, prefixes and cases
 			snprintf(buf, sizeof buf, "%.*s", int(rng() % 3),
 			    &"aAb"[rng() % 3]);
 		else
-			snprintf(buf, sizeof buf, "%u", unsigned(rng() % 100000));
+			snprintf(buf, sizeof buf, "%u",
+			    unsigned(rng() % 100000));
 		w.push_back(buf);
 	}
 	return w;
@@ -252,8 +258,8 @@ dictionary(const std::string &kind, int n, std::mt19937 &rng)
 TEST(Wordvalue, SortKeepsValuesWithWordsAndMatchesReference)
 {
 	std::mt19937 rng(1);
-	for (std::string kind : {"ascending", "descending", "equal", "few",
-	    "random"}) {
+	for (std::string kind :
+	    {"ascending", "descending", "equal", "few", "random"}) {
 		for (int n : {0, 1, 2, 3, 10, 500, 3000}) {
 			SCOPED_TRACE(kind + " " + std::to_string(n));
 			std::vector<std::string> in = dictionary(kind, n, rng);
@@ -267,7 +273,8 @@ TEST(Wordvalue, SortKeepsValuesWithWordsAndMatchesReference)
 			std::vector<bool> seen(n);
 			for (int r = 0; r < n; r++) {
 				int from = static_cast<int>(dollar[r]);
-				ASSERT_TRUE(from >= 0 && from < n && !seen[from]);
+				ASSERT_TRUE(
+				    from >= 0 && from < n && !seen[from]);
 				seen[from] = true;
 				ASSERT_EQ(w[r], in[from]) << "row " << r;
 			}
@@ -282,8 +289,9 @@ TEST(Wordvalue, SortOrderIsUnsignedBytes)
 {
 	std::vector<std::string> w = {"\xff", "z", "ba", "Z", "b", "a", "\x01"};
 	sortwords(w);
-	EXPECT_EQ(w, (std::vector<std::string>{"\x01", "Z", "a", "b", "ba",
-	    "z", "\xff"}));
+	EXPECT_EQ(w,
+	    (std::vector<std::string>{"\x01", "Z", "a", "b", "ba", "z",
+	        "\xff"}));
 	EXPECT_EQ(dollar, (std::vector<double>{6, 3, 5, 4, 2, 1, 0}));
 }
 

@@ -8,7 +8,7 @@
 
 #include "../io.h"
 
-static double tree[28];	// tree[n] = C(n) for n = 1 to 24, tree[0] = 0
+static double tree[28]; // tree[n] = C(n) for n = 1 to 24, tree[0] = 0
 
 static void
 gen()

@@ -7,10 +7,10 @@
 
 #include "../io.h"
 
-static bool	colon();
-static void	skipline();
+static bool colon();
+static void skipline();
 static long double span(int, int);
-static void	report(int, int, int, double);
+static void report(int, int, int, double);
 
 // A colon must follow the number directly.  Anything else is put back so
 // that a line feed in its place still ends this line, not the next.
@@ -92,9 +92,9 @@ main()
 		// The interval at the rates in force before this record.  The
 		// products and their sum stay in long double, as the x87 keeps
 		// them, and are rounded to double once, into dist.
-		dist = static_cast<double>((span(h, lasth) * perhour +
-		    span(m, lastm) * perminute) + span(s, lasts) * persecond +
-		    dist);
+		dist = static_cast<double>(
+		    (span(h, lasth) * perhour + span(m, lastm) * perminute) +
+		    span(s, lasts) * persecond + dist);
 
 		// Each rate is the stored one before it over 60.  Plain double
 		// division gives the very bits an extended quotient rounded to

@@ -36,11 +36,12 @@ static constexpr std::array<signed char, 256> kind = [] {
 static inline int
 chk(char c, char &pch)
 {
+	// NOLINTNEXTLINE(bugprone-signed-char-misuse): -1, 0 or 1, not a byte
 	int k = kind[static_cast<unsigned char>(c)];
 
 	if (c == '\n')
 		return pch == '-' ? 0 : -1;
-	char keep = static_cast<char>(k >> 1);	// all ones where k is -1
+	char keep = static_cast<char>(k >> 1); // all ones where k is -1
 	pch = static_cast<char>((pch & keep) | (c & ~keep));
 	return k;
 }
@@ -70,11 +71,11 @@ int
 main()
 {
 	// 64-bit counts and lengths: no input is long enough to wrap them.
-	long long freq[40];	// freq[0] collects empty words
-	std::map<long long, long long> longer;	// beyond 39 letters
+	long long freq[40];                    // freq[0] collects empty words
+	std::map<long long, long long> longer; // beyond 39 letters
 	long long len = 0;
-	char pch = 0;		// see chk
-	bool inblock = false;	// a block has begun and is not yet printed
+	char pch = 0;         // see chk
+	bool inblock = false; // a block has begun and is not yet printed
 
 	// The input is taken a block of input at a time, up to each "#".
 	while (ip < ie || refill()) {
@@ -89,12 +90,12 @@ main()
 		char *end = hash != nullptr ? hash : ie;
 		for (const char *p = ip; p < end; p++) {
 			int r = chk(*p, pch);
-			long long ends = r < 0;	// 1 where a word ends
+			long long ends = r < 0; // 1 where a word ends
 			if (len < 40)
 				freq[len] += ends;
 			else if (ends)
 				longer[len]++;
-			len = (len + r) & (ends - 1);	// 0 after a word's end
+			len = (len + r) & (ends - 1); // 0 after a word's end
 		}
 		ip = end;
 		// A word still open at the "#" is dropped.  Only a block ended

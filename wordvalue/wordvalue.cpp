@@ -16,8 +16,8 @@
 
 #include "../io.h"
 
-static double take;		// each dictionary value is read here first
-static std::vector<double> dollar;	// dollar[i]: value of the word in row i
+static double take;                // each dictionary value is read here first
+static std::vector<double> dollar; // dollar[i]: value of the word in row i
 
 // Reads one run of non-whitespace bytes, as "%s" does, but of any length;
 // the whitespace after it is left unread.  A word is a C string: a NUL
@@ -113,7 +113,7 @@ binarysearch(const std::vector<std::string> &words, const std::string &key,
 	int lo = 0, hi = n - 1;
 
 	while (hi >= lo) {
-		int mid = lo + (hi - lo) / 2;	// (lo + hi) / 2 without overflow
+		int mid = lo + (hi - lo) / 2; // (lo + hi) / 2 without overflow
 		int c = words[mid].compare(key);
 		if (c == 0)
 			return mid;
@@ -129,7 +129,7 @@ binarysearch(const std::vector<std::string> &words, const std::string &key,
 // two slots, at least twice as many as the words.
 struct slot {
 	size_t hash;
-	int row;	// -1 while empty
+	int row; // -1 while empty
 };
 
 // The slot holding w, or the empty one where it goes.
@@ -149,7 +149,7 @@ main()
 {
 	std::vector<std::string> words;
 	std::string word;
-	size_t longest = 1;	// the longest dictionary word, "." at least
+	size_t longest = 1; // the longest dictionary word, "." at least
 	int n, m;
 
 	if (readint(&n) != 1 || readint(&m) != 1)
@@ -164,7 +164,7 @@ main()
 		words.push_back(word);
 		dollar.push_back(take);
 	}
-	n = static_cast<int>(words.size());	// a negative n reads nothing
+	n = static_cast<int>(words.size()); // a negative n reads nothing
 	quicksort(words, 0, n - 1);
 
 	// Which row a search finds depends on the word alone, so the search
@@ -182,11 +182,12 @@ main()
 		double sum = 0;
 		for (;;) {
 			if (!getword(word, longest + 1))
-				return 0;	// an unfinished text prints nothing
+				return 0; // an unfinished text prints nothing
 			if (word == ".")
 				break;
 			int k = lookup(found, words, word,
-			    std::hash<std::string_view>{}(word)).row;
+			    std::hash<std::string_view>{}(word))
+			            .row;
 			// The addition is carried in extended precision and only
 			// then rounded to the double sum: rounding twice decides
 			// the last bit of a sum now and then, and users rely on it.
