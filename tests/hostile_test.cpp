@@ -365,10 +365,11 @@ treecount(Rng &r, int n, bool)
 // ---- inputs that ask, by the contract, for a long exact computation ----
 
 // Reads numbers from `s` at `i` as the programs do, false where a program
-// stops.  An int as "%d" reads it, a number beyond int ending the run; a
-// double by strtod, and a number glued to more text is the last one read
-// (scanf may refuse it, "0x" or "infinit", or go on from the byte after it:
-// taking it and stopping skips at most an input that is fast after all).
+// stops.  An int as "%d" reads it, a number beyond int ending the run.  A
+// double by the C library's own "%lf" on the token, so that a cut-short
+// form such as "3e+" is taken as 3 and the read goes on after it, as it
+// does in the program; text glued after a number is where the next read
+// starts.
 bool
 read_int(std::string_view s, size_t &i, double &x)
 {
@@ -395,14 +396,12 @@ read_double(std::string_view s, size_t &i, double &x)
 {
 	while (i < s.size() && white(s[i]))
 		i++;
+	// A NUL ends the C string here, as it ends the number in the program.
 	std::string token(s.substr(i, s.find_first_of(" \t\n\v\f\r", i) - i));
-	char *end;
-	x = std::strtod(token.c_str(), &end);
-	if (end == token.c_str())
+	int used = 0;
+	if (std::sscanf(token.c_str(), "%lf%n", &x, &used) != 1)
 		return false;
-	i += static_cast<size_t>(end - token.c_str());
-	if (*end != '\0')
-		i = s.size(); // glued: this number is the last
+	i += static_cast<size_t>(used);
 	return true;
 }
 
