@@ -185,9 +185,8 @@ main()
 				return 0; // an unfinished text prints nothing
 			if (word == ".")
 				break;
-			int k = lookup(found, words, word,
-			    std::hash<std::string_view>{}(word))
-			            .row;
+			size_t h = std::hash<std::string_view>{}(word);
+			int k = lookup(found, words, word, h).row;
 			// The addition is carried in extended precision and only
 			// then rounded to the double sum: rounding twice decides
 			// the last bit of a sum now and then, and users rely on it.
